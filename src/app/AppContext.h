@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/Services.h"
+#include "engine/CurrentReading.h"
+#include "engine/RandomSource.h"
+#include "engine/ReadingClock.h"
+#include "storage/AppFolder.h"
+
+namespace quillmere {
+
+// Everything a screen needs from outside itself: the one current reading, the application folder and the
+// services that tests replace. main() builds it once; every screen receives it by reference.
+struct AppContext
+{
+    CurrentReading& reading;
+    const AppFolder& folder;
+    RandomSource& random;
+    const ReadingClock& clock;
+    Notifier& notifier;
+    Pause& pause;
+    UrlOpener& urlOpener;
+    // Base address of the product's site, empty when none is configured.
+    QString siteUrl;
+};
+
+} // namespace quillmere

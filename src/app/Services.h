@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace quillmere {
+
+// Message boxes. The program shows QMessageBox; tests record the messages and answer OK at once.
+class Notifier
+{
+public:
+    enum class Icon { Information, Error, Critical };
+    virtual ~Notifier() = default;
+    virtual void show(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
+};
+
+// The blocking waits of a cast (3000 ms); tests return at once.
+class Pause
+{
+public:
+    virtual ~Pause() = default;
+    virtual void wait(int milliseconds) = 0;
+};
+
+// Opens an address with the desktop's default handler, without waiting for it.
+class UrlOpener
+{
+public:
+    virtual ~UrlOpener() = default;
+    virtual void open(const QUrl& url) = 0;
+};
+
+} // namespace quillmere
