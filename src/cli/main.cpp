@@ -1,23 +1,55 @@
-#include "content/Deck.h"
-#include "content/SpreadCatalogue.h"
+#include "cli/Command.h"
 
 #include <QCoreApplication>
-#include <QStringList>
-#include <QTextStream>
-#include <cstdio>
 
-using namespace quillmere;
+using namespace quillmere::cli;
+
+namespace {
+
+QList<Command> allCommands()
+{
+    QList<Command> commands;
+    commands += contentCommands();
+    return commands;
+}
+
+void printHelp(QTextStream& out)
+{
+    out << "usage: quillmere-cli COMMAND [ARGUMENTS]\n"
+           "\n"
+           "The command-line reader of Quillmere. Exit status: 0 success, 1 failure, 2 bad usage.\n"
+           "Errors are written to standard error.\n"
+           "\n"
+           "Commands:\n";
+    for (const Command& command : allCommands())
+        out << command.help << '\n';
+}
+
+} // namespace
+
+int quillmere::cli::usageError(CommandIo& io, const QString& message)
+{
+    io.err << "quillmere-cli: " << message << "\nTry 'quillmere-cli --help'.\n";
+    return kExitUsage;
+}
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
+    QTextStream err(stderr);
+    CommandIo io{out, err};
     const QStringList args = app.arguments().mid(1);
-    if (args.value(0) == QLatin1String("cards")) {
-        for (int i = 0; i < kDeckSize; ++i)
-            out << i << '\t' << Deck::instance().name(i) << '\n';
-        return 0;
+    if (args.isEmpty())
+        return usageError(io, QStringLiteral("missing command"));
+    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")
+        || args.first() == QLatin1String("help")) {
+        printHelp(out);
+        return kExitSuccess;
     }
-    out << "usage: quillmere-cli cards\n";
-    return 2;
+    for (const Command& command : allCommands()) {
+        if (args.first() == QLatin1String(command.name))
+            return command.run(args.mid(1), io);
+    }
+    return usageError(io, QStringLiteral("unknown command '%1'").arg(args.first()));
 }
