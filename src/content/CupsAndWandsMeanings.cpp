@@ -38,7 +38,7 @@ const CardMeaningText kTexts[] = {
     {"Three of Cups",
      "Three of Cups upright celebrates friendship and shared joy: three figures raise their cups together "
      "in a field of ripe harvest, dancing as if nothing else mattered. Expect gatherings, reunions, "
-     "weddings, birthdays or simply good company that lifts your spirits. The card honours community, the "
+     "weddings, birthdays or simply good company that lifts your spirits. The card honors community, the "
      "circle of people who carry you and whom you carry in turn. Accept invitations, reach out to friends "
      "you have neglected, and let yourself laugh without measuring the cost of the time. Collaboration "
      "thrives now too, especially in creative work where several voices make something richer than one "
@@ -84,15 +84,15 @@ const CardMeaningText kTexts[] = {
      "Six of Cups upright shows children in an old village, one offering the other a cup filled with "
      "flowers. It is the card of memory, innocence and the sweetness of the past. Childhood friends, a "
      "former love or a familiar place may return to your life, or you may simply feel nostalgic. Simple "
-     "pleasures and kindness without expectation are favoured now. Give a small gift, visit someone who "
+     "pleasures and kindness without expectation are favored now. Give a small gift, visit someone who "
      "knew you long ago, play again. The card also invites you to reconnect with the child you once were, "
      "with the curiosity and openness you had before life made you cautious. Draw warmth from good "
      "memories, but use them to enrich today, not to replace it.",
      "Six of Cups in the reversed position suggests that the past holds you too tightly. You may be "
-     "idealising old times, clinging to a relationship or a place that no longer fits, or repeating "
+     "idealizing old times, clinging to a relationship or a place that no longer fits, or repeating "
      "patterns learned in childhood without questioning them. Nostalgia has become a refuge from choices "
      "you need to make now. Alternatively, it may show that you are finally leaving the past behind and "
-     "stepping into independence. Ask which it is for you. Honour what the past gave you, but be honest "
+     "stepping into independence. Ask which it is for you. Honor what the past gave you, but be honest "
      "about what it cost you too. Old wounds from your early years may need attention; tend them with "
      "patience, then turn toward the people and chances around you today."},
     {"Seven of Cups",
@@ -111,11 +111,11 @@ const CardMeaningText kTexts[] = {
      "priorities and take a first concrete step. Determination now turns a vague wish into a plan you can "
      "actually live."},
     {"Eight of Cups",
-     "Eight of Cups upright shows a cloaked traveller walking away by moonlight from eight cups carefully "
+     "Eight of Cups upright shows a cloaked traveler walking away by moonlight from eight cups carefully "
      "stacked, leaving them behind for the mountains. Something that once satisfied you no longer does, "
      "even if on the surface nothing is wrong. The card speaks of a conscious departure: from a job, a "
      "relationship or a way of living that has lost its meaning. Leaving is not failure; it is a search "
-     "for deeper fulfilment. Be honest about what is missing and have the courage to go in search of it, "
+     "for deeper fulfillment. Be honest about what is missing and have the courage to go in search of it, "
      "even without knowing exactly where you will arrive. Take time alone to reflect. What you seek is "
      "emotional truth, and the path toward it begins with a single step.",
      "Eight of Cups in the reversed position shows hesitation at the moment of leaving. You may know that "
@@ -128,10 +128,10 @@ const CardMeaningText kTexts[] = {
     {"Nine of Cups",
      "Nine of Cups upright is often called the wish card: a contented man sits before a curved row of nine "
      "cups, arms folded, satisfied with what he has gathered. Emotional and material comfort, pleasure and "
-     "fulfilment are within reach, and a hope you have nurtured may come true. Enjoy it without guilt. "
+     "fulfillment are within reach, and a hope you have nurtured may come true. Enjoy it without guilt. "
      "Share good food, rest, celebrate your success and let others see your happiness. The card asks only "
      "that you remain aware of the difference between contentment and smugness. Be generous with what you "
-     "have and grateful for it. Make your wish clearly, since this card favours those who know what they "
+     "have and grateful for it. Make your wish clearly, since this card favors those who know what they "
      "want, and then allow it to arrive.",
      "Nine of Cups in the reversed position points to satisfaction that is hollow or just out of reach. "
      "You may have what you wished for and still feel empty, or you may be chasing pleasure, possessions "
@@ -142,7 +142,7 @@ const CardMeaningText kTexts[] = {
      "is the one you fill from inside."},
     {"Ten of Cups",
      "Ten of Cups upright shows a couple with arms raised toward a rainbow of ten cups, while two children "
-     "dance beside them and a small house stands in the green valley. This is the fulfilment of the suit "
+     "dance beside them and a small house stands in the green valley. This is the fulfillment of the suit "
      "of water: lasting happiness, harmony at home, family love and a sense of belonging. Relationships "
      "are supportive, conflicts ease, and you may feel at peace with the people closest to you. Invest in "
      "those bonds. Spend time together, express your affection openly and create traditions that hold you "
@@ -174,7 +174,7 @@ const CardMeaningText kTexts[] = {
      "Knight of Cups upright rides a white horse at a calm pace, holding out a cup as if offering it. He "
      "is the romantic, the dreamer and the messenger of love, moved more by feeling than by ambition. "
      "Expect a proposal, an invitation, or an offer that appeals to your heart, or the arrival of a "
-     "charming, idealistic person. Creative and artistic work is favoured. Follow your heart, but keep "
+     "charming, idealistic person. Creative and artistic work is favored. Follow your heart, but keep "
      "your eyes open: the knight is gentle and sincere, yet he can be too taken with his own ideals to see "
      "practical obstacles. Act on your feelings with grace and kindness. Approach people with openness, "
      "and let your imagination guide you toward something beautiful.",
@@ -190,7 +190,7 @@ const CardMeaningText kTexts[] = {
      "holds with great care. She is compassion, intuition and emotional depth made calm and wise. She "
      "feels everything yet is not drowned by it. You may be called to care for someone, to listen deeply, "
      "or to trust an inner knowing that cannot be explained. A nurturing, empathetic woman may offer "
-     "support. Honour your sensitivity as a strength, and set aside quiet time to attend to your inner "
+     "support. Honor your sensitivity as a strength, and set aside quiet time to attend to your inner "
      "life, through reflection, art or prayer. Offer kindness without losing yourself; the queen gives "
      "from a full heart because she also knows how to tend her own.",
      "Queen of Cups in the reversed position suggests that your emotional waters are troubled. You may be "
@@ -201,12 +201,12 @@ const CardMeaningText kTexts[] = {
      "your feelings, let them surface in a safe place. Self-compassion restores the queen's clear "
      "intuition, and with it your ability to help without being overwhelmed."},
     {"King of Cups",
-     "King of Cups upright sits on a stone throne floating on a restless sea, holding a cup and sceptre "
+     "King of Cups upright sits on a stone throne floating on a restless sea, holding a cup and scepter "
      "with composure while a fish leaps and a ship sails behind him. He shows mastery of emotion: not "
      "coldness, but the ability to feel deeply and still act wisely. You are asked to stay calm and "
      "generous in a turbulent situation, to listen before you judge and to lead with diplomacy. A mature, "
      "kindly man, perhaps a counsellor, healer or mentor, may offer you sound advice. Balance compassion "
-     "with good judgement. Let others see your warmth, and keep your steadiness when people around you "
+     "with good judgment. Let others see your warmth, and keep your steadiness when people around you "
      "lose theirs; your calm becomes a refuge for all who depend on you.",
      "King of Cups in the reversed position warns that mastery of feeling has become suppression or "
      "manipulation. You may be holding your emotions so tightly that they escape as sudden anger, coldness "
@@ -221,7 +221,7 @@ const CardMeaningText kTexts[] = {
      "creative or business idea bursting to be born. A project, a passion or a new direction is calling "
      "you, and you have the drive to begin. Act while the flame is bright. Write the first page, make the "
      "call, register the name. Your enthusiasm is contagious and may open doors you did not expect. The "
-     "card favours courage over caution, yet even a strong flame needs tending; give this beginning "
+     "card favors courage over caution, yet even a strong flame needs tending; give this beginning "
      "regular attention so that it grows into something lasting.",
      "Ace of Wands in the reversed position suggests that the spark is there but it will not catch. You "
      "may feel uninspired, blocked or unsure of direction, or you may have started too many things and "
@@ -242,7 +242,7 @@ const CardMeaningText kTexts[] = {
      "preparation. You may be stuck on the battlements, dreaming of distant horizons but never setting "
      "out, or you may have rushed into a venture without a map. Indecision, restlessness and "
      "disappointment with what you have achieved are common here. Ask what you are really afraid of "
-     "losing. Break your plan into steps you can take now, seek advice from someone who has travelled that "
+     "losing. Break your plan into steps you can take now, seek advice from someone who has traveled that "
      "road, and accept that no plan removes all risk. If the wider world truly does not call you, the card "
      "may invite you to find the adventure within the life you already have."},
     {"Three of Wands",
@@ -254,7 +254,7 @@ const CardMeaningText kTexts[] = {
      "Leadership suits you now; share your vision with others and let them help carry it. What you started "
      "with a single spark is growing into something wider.",
      "Three of Wands in the reversed position suggests that the ships are late or have not left the "
-     "harbour. Delays, obstacles and frustrations slow your expansion, or plans you made lack the "
+     "harbor. Delays, obstacles and frustrations slow your expansion, or plans you made lack the "
      "foresight they need. You may feel that your efforts bring nothing back, or that others fail to keep "
      "their side of a bargain. Check your assumptions and your timetable. Perhaps you have been thinking "
      "too small, or too big too soon. Return to your foundations, correct what was overlooked and be "
@@ -326,14 +326,14 @@ const CardMeaningText kTexts[] = {
      "that were stuck start moving at once: messages arrive, journeys are arranged, decisions are made and "
      "plans reach their goal. Be ready to respond quickly and stay focused. This is not the time for "
      "hesitation or long deliberation, since the energy is already in motion. Travel, especially by air, "
-     "and news from afar are favoured. Keep your aim clear so that your efforts land where you want them "
+     "and news from afar are favored. Keep your aim clear so that your efforts land where you want them "
      "to. Enjoy the pace, but keep essential details in view.",
      "Eight of Wands in the reversed position suggests that momentum has stalled or turned chaotic. "
      "Delays, cancelled plans, crossed messages and frustration may slow you down, or you may be rushing "
      "so fast that nothing lands properly. Impatience can push you into hasty decisions you later regret. "
      "Slow down and check your course. Clarify your communications, confirm details and be prepared to "
      "wait for others. If energy is scattered across too many projects, gather it on one. The card may "
-     "also point to unresolved jealousy or misunderstandings travelling faster than the truth. Pause "
+     "also point to unresolved jealousy or misunderstandings traveling faster than the truth. Pause "
      "before you send that message; timing matters as much as speed now."},
     {"Nine of Wands",
      "Nine of Wands upright shows a wounded man with a bandaged head, leaning on a staff and watching "
@@ -348,7 +348,7 @@ const CardMeaningText kTexts[] = {
      "to help. Paranoia, stubbornness or refusing to rest can sap what strength remains. The card asks you "
      "to stop and assess. Is this fight still yours? Some battles are worth one more effort; others should "
      "be released. Ask for support, delegate, or set down a burden that is not truly yours to carry. "
-     "Healing old wounds may require lowering your defences. Strength is sometimes found not in holding "
+     "Healing old wounds may require lowering your defenses. Strength is sometimes found not in holding "
      "the line but in choosing where to draw it."},
     {"Ten of Wands",
      "Ten of Wands upright shows a man bent over beneath ten heavy staffs, carrying them toward a town he "
@@ -405,21 +405,21 @@ const CardMeaningText kTexts[] = {
      "space and keep part of your fire for yourself.",
      "Queen of Wands in the reversed position suggests that confidence has faltered or turned to "
      "domination. You may feel drained, unseen or doubtful of your abilities, or your warmth may have "
-     "become jealousy, demanding behaviour or a need to control. Taking on too many roles can leave you "
+     "become jealousy, demanding behavior or a need to control. Taking on too many roles can leave you "
      "exhausted and short-tempered. Look at where your energy goes and reclaim what you need for yourself. "
      "Rebuild your self-trust through small achievements. If a forceful or resentful person is affecting "
      "you, keep your ground without matching their heat. The queen's sunflower turns toward the light; "
      "find what nourishes you again and let your natural radiance return."},
     {"King of Wands",
      "King of Wands upright sits on a throne adorned with lions and salamanders, holding a flowering staff "
-     "and looking toward the horizon. He is the visionary leader: bold, honourable, entrepreneurial, able "
+     "and looking toward the horizon. He is the visionary leader: bold, honorable, entrepreneurial, able "
      "to turn inspiration into a plan that others will follow. You are called to take charge, to set a "
      "direction and to act with both passion and integrity. Think of the long term and communicate your "
      "vision clearly. Trust yourself enough to make decisions and accept responsibility for them. A "
      "charismatic mentor or employer may support your ambitions. Lead by example; your fire is strongest "
      "when it warms and guides others rather than overwhelming them.",
      "King of Wands in the reversed position warns of leadership gone wrong: impulsive, arrogant or "
-     "tyrannical behaviour, or expectations so high that no one can meet them. You may be pushing others "
+     "tyrannical behavior, or expectations so high that no one can meet them. You may be pushing others "
      "too hard, losing your temper, or acting without considering consequences. Alternatively, your vision "
      "may be weak, and you may be hesitating to take the lead you are capable of. Ask whether you are "
      "ruling by fear or inspiring by example. Slow down, listen and rebuild trust with those who depend on "
