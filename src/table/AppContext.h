@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/Services.h"
 #include "engine/CurrentReading.h"
 #include "engine/RandomSource.h"
 #include "engine/ReadingClock.h"
 #include "storage/AppFolder.h"
+#include "table/Services.h"
 
 namespace quillmere {
 
-// Everything a screen needs from outside itself: the one current reading, the application folder and the
+// Everything a screen or card table needs from outside itself: the one current reading, the application folder and the
 // services that tests replace. main() builds it once; every screen receives it by reference.
 struct AppContext
 {
