@@ -34,7 +34,7 @@ const CardMeaningText kTexts[] = {
      "plainly. Relief usually follows the decision itself, not the perfect answer you were hoping to find "
      "first."},
     {"Three of Swords",
-     "Three of Swords upright speaks of the heart pierced by three blades under a grey, rainy sky, one of "
+     "Three of Swords upright speaks of the heart pierced by three blades under a gray, rainy sky, one of "
      "the most direct images in the deck. It marks grief, heartbreak or a painful truth: a parting, a "
      "betrayal, harsh words that land and stay. The card does not pretend the pain is small, yet its "
      "element is air, so it also brings understanding; you now see something as it is. Let yourself feel "
@@ -68,7 +68,7 @@ const CardMeaningText kTexts[] = {
      "who lost, you do not have to keep fighting a battle that was not played cleanly. Choose your battles"
      " with care.",
      "Five of Swords in the reversed position suggests the conflict is cooling and there is a chance to "
-     "make amends. After a bitter exchange you may want to apologise, settle, or simply drop the matter "
+     "make amends. After a bitter exchange you may want to apologize, settle, or simply drop the matter "
      "and move on. The reversal can also show lingering resentment, a wish for revenge, or a fight that "
      "restarts because nobody has really listened. Decide what peace would look like for you and offer it "
      "first if you can do so honestly. If the other side keeps scoring points, protect yourself and step "
@@ -111,7 +111,7 @@ const CardMeaningText kTexts[] = {
      "open it.",
      "Eight of Swords in the reversed position marks release from a trap of the mind. The blindfold "
      "loosens and you begin to see the way out: a new perspective, a supportive person, or a simple "
-     "realisation that the rules you obeyed were never binding. Confidence returns as you take action. In "
+     "realization that the rules you obeyed were never binding. Confidence returns as you take action. In "
      "some readings, though, the reversal warns of panic inside the trap, with thoughts racing so fast "
      "that the exit is hard to see. Breathe before you move. Choose the first practical step, do it, then "
      "choose the next. Freedom comes through steady small moves, not through one frantic struggle against "
@@ -151,8 +151,8 @@ const CardMeaningText kTexts[] = {
      "messenger or your own eager mind. You are hungry to learn and to question, and news or information "
      "may arrive soon. Use the energy: ask questions, study, write, debate with respect. The page can be "
      "restless and sharp-tongued, so listen as much as you speak and check facts before passing them on. "
-     "Your words are a new sword; practise with it before taking it into a real fight.",
-     "Page of Swords in the reversed position warns of words moving faster than wisdom. Gossip, rumours, "
+     "Your words are a new sword; practice with it before taking it into a real fight.",
+     "Page of Swords in the reversed position warns of words moving faster than wisdom. Gossip, rumors, "
      "hasty messages or sharp remarks can cause trouble, and you may be on either side of them. The "
      "reversal can also describe scattered thinking, many ideas and none finished, or a defensive habit of"
      " arguing to avoid admitting you do not know something. Slow down before you send, post or reply. "
@@ -216,13 +216,13 @@ const CardMeaningText kTexts[] = {
      "Two of Pentacles upright shows a young man dancing as he juggles two coins inside a looping ribbon, "
      "while ships ride the high waves behind him. It is the card of balance and adaptability: managing "
      "more than one job, juggling bills, time and family, keeping everything moving. For now you are "
-     "handling it with some skill and even some humour. Keep your rhythm by setting priorities and knowing"
+     "handling it with some skill and even some humor. Keep your rhythm by setting priorities and knowing"
      " which coin must be caught first. Stay flexible as circumstances shift, but do not take on a third "
      "coin without letting another go. Balance is a practice you renew every day, not a state you reach "
      "once.",
      "Two of Pentacles in the reversed position shows the juggling act slipping out of control. Too many "
      "commitments, money stretched too thin, deadlines piling up and a feeling that one more demand will "
-     "bring everything down. You may be overextended, disorganised or saying yes too often. Stop and look "
+     "bring everything down. You may be overextended, disorganized or saying yes too often. Stop and look "
      "at the whole picture. Write down what you owe, what is due, and what truly matters, and drop or "
      "delegate what does not. Ask for help before a coin falls rather than after. Simplifying your life "
      "now is not failure; it is how you keep the important things safely in hand."},
@@ -305,7 +305,7 @@ const CardMeaningText kTexts[] = {
      "Nine of Pentacles upright shows a well-dressed woman in a lush vineyard, a hooded falcon resting on "
      "her gloved hand. She represents independence, comfort and the satisfaction of enjoying what you have"
      " earned. Through discipline and self-reliance you have built a life of some security and refinement,"
-     " and you can now savour it. Take time to enjoy your surroundings, your home, your garden, your own "
+     " and you can now savor it. Take time to enjoy your surroundings, your home, your garden, your own "
      "company. Trust your ability to provide for yourself. The falcon also reminds you that your freedom "
      "rests on self-control, so keep managing your resources wisely while you enjoy the fruits of your "
      "work.",
@@ -321,7 +321,7 @@ const CardMeaningText kTexts[] = {
      "nearby, ten coins arranged through the scene. It is the card of lasting wealth, family, inheritance "
      "and the security built across generations. Long-term plans come to fruition: a home, a family "
      "business, savings, traditions worth passing on. Think beyond the immediate and consider what you are"
-     " building for the years ahead and for those who come after you. Honour your roots and the people who"
+     " building for the years ahead and for those who come after you. Honor your roots and the people who"
      " helped you. Invest in stability, sound financial arrangements and the relationships that make a "
      "house a home.",
      "Ten of Pentacles in the reversed position points to trouble in the foundations of family or "
@@ -329,7 +329,7 @@ const CardMeaningText kTexts[] = {
      "a long-held plan may be weighing on you. The reversal can also show feeling trapped by family "
      "expectations or tradition, or a desire to break from the path laid out for you. Get clear "
      "information on wills, property and shared money, and talk openly with those involved. Protect your "
-     "own interests without cutting every tie. You can honour your roots and still build a life on your "
+     "own interests without cutting every tie. You can honor your roots and still build a life on your "
      "own terms."},
     {"Page of Pentacles",
      "Page of Pentacles upright shows a young figure in a green field gazing at a single coin held up in "
