@@ -10,6 +10,8 @@ QList<Command> allCommands()
 {
     QList<Command> commands;
     commands += contentCommands();
+    commands += castCommands();
+    commands += fileCommands();
     return commands;
 }
 
