@@ -1,10 +1,12 @@
 #include "screens/DetailsScreen.h"
 
+#include "screens/DateLists.h"
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
+#include "screens/SaveProfilePanel.h"
+#include "storage/ProfileStore.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,8 +19,6 @@ namespace quillmere {
 
 namespace {
 
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2050;
 constexpr int kDefaultYearIndex = 80;
 
 QLabel* formLabel(const QString& text, const QRect& geometry, QWidget* parent)
@@ -109,6 +109,12 @@ DetailsScreen::DetailsScreen(MainWindow& host, QWidget* parent)
         = formButton(QStringLiteral("cmdCancel"), QStringLiteral("&Exit"), twipsRect(1440, 6300, 1215, 375), this);
     connect(cancel, &QPushButton::clicked, this, [this] { closeForm(this); });
 
+    auto* saveProfile = new SaveProfilePanel(context());
+    connect(saveProfile, &SaveProfilePanel::profileCreated, this, &DetailsScreen::refillProfiles);
+    connect(saveProfile, &SaveProfilePanel::backToMainRequested, this, &DetailsScreen::showMainPanel);
+    setSaveProfilePanel(saveProfile);
+    connect(m_cmdSaveProfile, &QPushButton::clicked, saveProfile, &SaveProfilePanel::focusProfileName);
+
     selectDateDefaults();
     refillProfiles();
     bringToFront(m_mainPanel);
@@ -175,13 +181,8 @@ QWidget* DetailsScreen::buildMainPanel()
     m_cmbDate = dropDownList(QStringLiteral("cmbDate"), twipsRect(120, 2647, 1335, 360), fields);
     m_cmbMonth = dropDownList(QStringLiteral("cmbMonth"), twipsRect(1560, 2640, 2055, 360), fields);
     m_cmbYear = dropDownList(QStringLiteral("cmbYear"), twipsRect(3720, 2640, 1335, 360), fields);
-    for (int day = 1; day <= 31; ++day)
-        m_cmbDate->addItem(QString::number(day));
-    const QLocale locale = context().clock.locale();
-    for (int month = 1; month <= 12; ++month)
-        m_cmbMonth->addItem(locale.monthName(month, QLocale::LongFormat));
-    for (int year = kFirstYear; year <= kLastYear; ++year)
-        m_cmbYear->addItem(QString::number(year));
+    fillDateLists(context().clock.locale(), *m_cmbDate, *m_cmbMonth, *m_cmbYear);
+    connect(m_cboProfiles, &QComboBox::activated, this, &DetailsScreen::prefillFromChosenProfile);
 
     QLabel* question = formLabel(QStringLiteral("Question"), twipsRect(120, 3240, 975, 240), fields);
     question->setObjectName(QStringLiteral("lblQuestion"));
@@ -239,18 +240,19 @@ void DetailsScreen::selectDateDefaults()
 void DetailsScreen::refillProfiles()
 {
     m_cboProfiles->clear();
-    QFile store(context().folder.profileStore());
-    if (!store.open(QIODevice::ReadOnly))
-        return;
-    const QStringList lines = QString::fromUtf8(store.read(1 << 20)).split(QLatin1Char('\n'));
-    for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (line.isEmpty() || line.compare(QLatin1String("pic"), Qt::CaseInsensitive) == 0
-            || line.compare(QLatin1String("cards"), Qt::CaseInsensitive) == 0)
-            continue;
-        m_cboProfiles->addItem(line);
-    }
+    // A store that cannot be read leaves the list empty.
+    const StorageValue<QStringList> profiles = ProfileStore(context().folder).list();
+    if (profiles.ok())
+        m_cboProfiles->addItems(*profiles);
+    // A drop-down list starts with no profile chosen.
+    m_cboProfiles->setCurrentIndex(-1);
+}
+
+void DetailsScreen::prefillFromChosenProfile()
+{
+    const QString profile = m_cboProfiles->currentText();
+    if (!profile.isEmpty())
+        prefillFromProfile(context().folder, profile, *m_txtName, *m_cmbDate, *m_cmbMonth, *m_cmbYear);
 }
 
 void DetailsScreen::focusName()

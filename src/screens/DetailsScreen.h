@@ -32,6 +32,8 @@ public:
 
     // Refills the pre-fill list from the profile store, one profile a line.
     void refillProfiles();
+    // Click of the pre-fill list: name and date of birth from the chosen profile; the question stays.
+    void prefillFromChosenProfile();
     // The Do A Reading step: hands the details to the reading and goes on to the spread selection.
     void doReading();
     void focusName();

@@ -4,11 +4,12 @@
 #include "screens/DetailsScreen.h"
 #include "screens/FormSupport.h"
 #include "screens/ReadingPane.h"
+#include "screens/SaveReadingDialog.h"
 #include "screens/SpreadScreen.h"
+#include "storage/ReadingArchive.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -131,6 +132,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
 
     buildMenus();
+    m_saveHandler = [this](QWidget* parent) { SaveReadingDialog::open(m_context, parent); };
 
     m_rightPanel->hide();
     setWorkspaceWhite(false);
@@ -267,7 +269,7 @@ void MainWindow::shutDown()
         return;
     m_shutDown = true;
     // A record that cannot be deleted stays; the rest of shutdown goes on regardless.
-    QFile::remove(m_context.folder.tempRecord());
+    deleteTempReading(m_context.folder);
     resetReadingState();
     closeReadingScreens();
     if (const std::optional<QUrl> farewell = m_links.farewellPage())

@@ -51,7 +51,7 @@ public:
     DetailsScreen* showDetailsScreen();
     SpreadScreen* showSpreadScreen();
 
-    // The Save This Reading command opens what this hook opens (the save dialog), modally.
+    // What Save This Reading opens; the save dialog unless replaced.
     void setSaveHandler(Opener handler) { m_saveHandler = std::move(handler); }
     // What the spread selection screen's two cast commands open.
     void setAutomaticCastOpener(CastOpener opener) { m_automaticCast = std::move(opener); }

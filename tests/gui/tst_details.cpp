@@ -4,6 +4,7 @@
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
 #include "screens/SpreadScreen.h"
+#include "storage/ProfileStore.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -75,6 +76,7 @@ private Q_SLOTS:
     void exitClosesOnlyTheScreen();
     void profileListIsReadLineByLine();
     void sidePanelsComeToTheFront();
+    void prefillFromAProfile();
 };
 
 void TestDetails::listsAndDefaults()
@@ -269,18 +271,17 @@ void TestDetails::sidePanelsComeToTheFront()
     auto* old = f.child<QPushButton>("cmdOldProfile");
     QCOMPARE(save->text(), QStringLiteral("Save Profile"));
     QCOMPARE(old->text(), QStringLiteral("View Old Reading"));
-    QVERIFY(!save->isEnabled());
+    QVERIFY(save->isEnabled());
     QVERIFY(!old->isEnabled());
 
-    auto* savePanel = new QWidget;
-    savePanel->setObjectName(QStringLiteral("picSaveProfile"));
     auto* oldPanel = new QWidget;
     oldPanel->setObjectName(QStringLiteral("picOldProfile"));
-    f.screen->setSaveProfilePanel(savePanel);
     f.screen->setOldReadingPanel(oldPanel);
+    QVERIFY(old->isEnabled());
     QCOMPARE(f.screen->panelInFront()->objectName(), QStringLiteral("picMain"));
     QTest::mouseClick(save, Qt::LeftButton);
-    QCOMPARE(f.screen->panelInFront(), savePanel);
+    QCOMPARE(f.screen->panelInFront()->objectName(), QStringLiteral("picSaveProfile"));
+    QCOMPARE(f.screen->focusWidget()->objectName(), QStringLiteral("txtProfile"));
     f.screen->showMainPanel();
     QTest::mouseClick(old, Qt::LeftButton);
     QCOMPARE(f.screen->panelInFront(), oldPanel);
@@ -292,6 +293,43 @@ void TestDetails::sidePanelsComeToTheFront()
     QTRY_COMPARE(f.app.reading.querentName, QStringLiteral("Jane"));
     settle();
     QVERIFY(f.isOpen("frmTarot"));
+}
+
+void TestDetails::prefillFromAProfile()
+{
+    Fixture f;
+    const ProfileStore store(f.app.folder);
+    QVERIFY(store
+                .create({QStringLiteral("Jane"),
+                         {QStringLiteral("Jane Doe"), QStringLiteral("March"), QStringLiteral("7"),
+                          QStringLiteral("1975")}})
+                .ok());
+    QVERIFY(store
+                .create({QStringLiteral("Odd"),
+                         {QStringLiteral("Odd Month"), QStringLiteral("Brumaire"), QStringLiteral("40"),
+                          QStringLiteral("1999")}})
+                .ok());
+    f.screen->refillProfiles();
+    auto* profiles = f.child<QComboBox>("cboProfiles1");
+    QCOMPARE(profiles->count(), 2);
+    QCOMPARE(profiles->currentIndex(), -1);
+    f.child<QPlainTextEdit>("txtQuestion")->setPlainText(QStringLiteral("Kept?"));
+
+    profiles->setCurrentIndex(0);
+    Q_EMIT profiles->activated(0);
+    QCOMPARE(f.child<QLineEdit>("txtName")->text(), QStringLiteral("Jane Doe"));
+    QCOMPARE(f.child<QComboBox>("cmbMonth")->currentText(), QStringLiteral("March"));
+    QCOMPARE(f.child<QComboBox>("cmbDate")->currentText(), QStringLiteral("7"));
+    QCOMPARE(f.child<QComboBox>("cmbYear")->currentText(), QStringLiteral("1975"));
+    QCOMPARE(f.child<QPlainTextEdit>("txtQuestion")->toPlainText(), QStringLiteral("Kept?"));
+
+    // Values that are no entries of their lists leave those lists as they were.
+    profiles->setCurrentIndex(1);
+    Q_EMIT profiles->activated(1);
+    QCOMPARE(f.child<QLineEdit>("txtName")->text(), QStringLiteral("Odd Month"));
+    QCOMPARE(f.child<QComboBox>("cmbMonth")->currentText(), QStringLiteral("March"));
+    QCOMPARE(f.child<QComboBox>("cmbDate")->currentText(), QStringLiteral("7"));
+    QCOMPARE(f.child<QComboBox>("cmbYear")->currentText(), QStringLiteral("1999"));
 }
 
 QTEST_MAIN(TestDetails)
