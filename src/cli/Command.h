@@ -32,5 +32,6 @@ int usageError(CommandIo& io, const QString& message);
 
 // The commands of each group, defined beside their implementation.
 QList<Command> contentCommands();
+QList<Command> castCommands();
 
 } // namespace quillmere::cli

@@ -10,6 +10,7 @@ QList<Command> allCommands()
 {
     QList<Command> commands;
     commands += contentCommands();
+    commands += castCommands();
     return commands;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/SpreadCatalogue.h"
 #include "engine/CurrentReading.h"
 #include "engine/RandomSource.h"
 
@@ -38,5 +39,17 @@ bool decideReversed(double u);
 // reversed cards' indices in position order and is not created when none is reversed. Returns false (and
 // draws nothing) when no pool matches the options.
 bool castAutomatically(CurrentReading& reading, RandomSource& random, const DrawYield& yield = {});
+
+// The options the spread selection screen offers for a cast.
+struct CastOptions
+{
+    bool minorOnly = false;
+    bool majorOnly = false;
+    bool reversalsAllowed = false;
+};
+
+// What "Auto Cast Cards" copies into the reading before the card table opens: the spread's key, list position
+// and card count, the options, and the marks of an automatic cast.
+void chooseAutomaticCast(CurrentReading& reading, const Spread& spread, const CastOptions& options);
 
 } // namespace quillmere

@@ -6,6 +6,18 @@
 
 namespace quillmere {
 
+// One moment of a reading in the three texts that are written of it, all taken from the same instant.
+struct ReadingMoment
+{
+    // The locale's short date format.
+    QString date;
+    // The locale's long time format.
+    QString time;
+    // MMddyyyyHHmmss, naming a saved reading.
+    QString stamp;
+    friend bool operator==(const ReadingMoment&, const ReadingMoment&) = default;
+};
+
 // The moment of a reading as texts. The header and the temporary record ask the same clock, so a reading
 // reopened later shows exactly the date and time it was written with.
 class ReadingClock
@@ -20,6 +32,16 @@ public:
     QString longTime() const { return locale().toString(now().time(), QLocale::LongFormat); }
     // Month, day, year, hour, minute, second, zero-padded: 14 digits naming a saved reading.
     QString stamp() const { return now().toString(QStringLiteral("MMddyyyyHHmmss")); }
+
+    // Date, time and stamp of a single reading of the clock, so the texts never straddle a second or midnight.
+    ReadingMoment moment() const
+    {
+        const QDateTime instant = now();
+        const QLocale texts = locale();
+        return {texts.toString(instant.date(), QLocale::ShortFormat),
+                texts.toString(instant.time(), QLocale::LongFormat),
+                instant.toString(QStringLiteral("MMddyyyyHHmmss"))};
+    }
 };
 
 // The computer's local clock in the system locale.

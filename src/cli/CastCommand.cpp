@@ -1,0 +1,234 @@
+#include "cli/CastCommand.h"
+
+#include "cli/Command.h"
+#include "content/SpreadCatalogue.h"
+#include "engine/ReadingComposer.h"
+#include "engine/TextRenderers.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <optional>
+#include <variant>
+
+namespace quillmere::cli {
+
+StyledText castReading(CurrentReading& reading, const CastRequest& request, RandomSource& random,
+                       const ReadingClock& clock)
+{
+    reading.querentName = request.querentName;
+    reading.birthDate = request.birthDate;
+    reading.question = request.question;
+    reading.resetForNewCast();
+    chooseAutomaticCast(reading, *request.spread, request.options);
+    castAutomatically(reading, random);
+    return composeReading(reading, clock);
+}
+
+namespace {
+
+enum class OutputFormat { Text, Json, Html, Ansi };
+
+// A parsed command line: the cast itself and how to run and show it.
+struct CastCommandLine
+{
+    CastRequest request;
+    std::optional<std::uint64_t> seed;
+    OutputFormat format = OutputFormat::Text;
+    bool help = false;
+};
+
+const char* const kCastHelp
+    = "  cast --spread NAME [--only-major | --only-minor] [--reversals] [--seed N]\n"
+      "       [--name TEXT] [--dob TEXT] [--question TEXT] [--format text|json|html|ansi]\n"
+      "                            an automatic reading, cast and written exactly as the program does it:\n"
+      "                            --spread      the spread's exact display name (see 'spreads'), required\n"
+      "                            --only-major  draw from the major arcana only (cards 0-21)\n"
+      "                            --only-minor  draw from the minor arcana only (cards 22-77)\n"
+      "                            --reversals   cards may fall reversed\n"
+      "                            --seed N      a number 0 to 18446744073709551615: the same seed gives the\n"
+      "                                          same cards and flags; without it every cast differs\n"
+      "                            --name, --dob, --question  the querent's details; an empty or missing\n"
+      "                                          value is written \"Not mentioned\"\n"
+      "                            --format      text (default): the reading text, CRLF line ends;\n"
+      "                                          html: a complete HTML page; ansi: terminal colours;\n"
+      "                                          json: one object {\"spread\", \"cards\" (the drawn indices in\n"
+      "                                          position order), \"flags\" (0 upright, 1 reversed, per position),\n"
+      "                                          \"reversed\" (indices of the reversed cards, [] when none),\n"
+      "                                          \"name\", \"dob\", \"question\", \"date\", \"time\" (as written in\n"
+      "                                          the header), \"text\" (the plain text, CRLF line ends), \"runs\"\n"
+      "                                          ([{\"text\", \"bold\", \"underline\", \"color\": \"#rrggbb\"}])}\n"
+      "                            Option values may also be given as --option=VALUE.";
+
+const QStringList kValueOptions
+    = {QStringLiteral("--spread"), QStringLiteral("--seed"),     QStringLiteral("--name"),
+       QStringLiteral("--dob"),    QStringLiteral("--question"), QStringLiteral("--format")};
+
+QString spreadNamesList()
+{
+    QStringList names;
+    for (const Spread& spread : SpreadCatalogue::instance().spreads())
+        names << QStringLiteral("  \"%1\"").arg(spread.name);
+    return names.join(QLatin1Char('\n'));
+}
+
+int spreadError(CommandIo& io, const QString& message)
+{
+    return usageError(io, QStringLiteral("%1; the spreads are:\n%2").arg(message, spreadNamesList()));
+}
+
+// Parses the arguments after "cast"; a usage error is reported on io.err and its exit code returned.
+std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, CommandIo& io)
+{
+    CastCommandLine line;
+    std::optional<QString> spreadName;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString option = args[i];
+        std::optional<QString> inlineValue;
+        if (option.startsWith(QLatin1String("--"))) {
+            const qsizetype equals = option.indexOf(QLatin1Char('='));
+            if (equals > 0) {
+                inlineValue = option.mid(equals + 1);
+                option.truncate(equals);
+            }
+        }
+        const auto value = [&]() -> std::optional<QString> {
+            if (inlineValue)
+                return inlineValue;
+            if (i + 1 < args.size())
+                return args[++i];
+            return std::nullopt;
+        };
+
+        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+            line.help = true;
+        } else if (option == QLatin1String("--only-major") || option == QLatin1String("--only-minor")
+                   || option == QLatin1String("--reversals")) {
+            if (inlineValue)
+                return usageError(io, QStringLiteral("%1 takes no value").arg(option));
+            if (option == QLatin1String("--only-major"))
+                line.request.options.majorOnly = true;
+            else if (option == QLatin1String("--only-minor"))
+                line.request.options.minorOnly = true;
+            else
+                line.request.options.reversalsAllowed = true;
+        } else if (kValueOptions.contains(option)) {
+            const std::optional<QString> text = value();
+            if (!text)
+                return usageError(io, QStringLiteral("%1 needs a value").arg(option));
+            if (option == QLatin1String("--spread")) {
+                spreadName = *text;
+            } else if (option == QLatin1String("--seed")) {
+                bool isNumber = false;
+                const qulonglong seed = text->toULongLong(&isNumber);
+                if (!isNumber || text->startsWith(QLatin1Char('+')) || text->startsWith(QLatin1Char('-')))
+                    return usageError(io, QStringLiteral("--seed needs a whole number 0 or more, not '%1'").arg(*text));
+                line.seed = seed;
+            } else if (option == QLatin1String("--name")) {
+                line.request.querentName = *text;
+            } else if (option == QLatin1String("--dob")) {
+                line.request.birthDate = *text;
+            } else if (option == QLatin1String("--question")) {
+                line.request.question = *text;
+            } else if (*text == QLatin1String("text")) {
+                line.format = OutputFormat::Text;
+            } else if (*text == QLatin1String("json")) {
+                line.format = OutputFormat::Json;
+            } else if (*text == QLatin1String("html")) {
+                line.format = OutputFormat::Html;
+            } else if (*text == QLatin1String("ansi")) {
+                line.format = OutputFormat::Ansi;
+            } else {
+                return usageError(io, QStringLiteral("--format must be text, json, html or ansi, not '%1'").arg(*text));
+            }
+        } else {
+            return usageError(io, QStringLiteral("cast: unknown argument '%1'").arg(args[i]));
+        }
+    }
+    if (line.help)
+        return line;
+    if (line.request.options.majorOnly && line.request.options.minorOnly)
+        return usageError(io, QStringLiteral("--only-major and --only-minor exclude each other"));
+    if (!spreadName)
+        return spreadError(io, QStringLiteral("cast needs --spread NAME"));
+    line.request.spread = SpreadCatalogue::instance().byKey(*spreadName);
+    if (!line.request.spread)
+        return spreadError(io, QStringLiteral("no spread is named '%1'").arg(*spreadName));
+    return line;
+}
+
+QJsonArray jsonNumbers(const QList<int>& values)
+{
+    QJsonArray array;
+    for (int value : values)
+        array.append(value);
+    return array;
+}
+
+QByteArray readingJson(const CurrentReading& reading, const StyledText& text, const ReadingMoment& moment)
+{
+    const int positions = reading.positionCount();
+    QJsonObject object;
+    object.insert(QStringLiteral("spread"), reading.spreadName);
+    object.insert(QStringLiteral("cards"), jsonNumbers(reading.drawnCards.values().first(positions)));
+    object.insert(QStringLiteral("flags"), jsonNumbers(reading.orientationFlags.values().first(positions)));
+    object.insert(QStringLiteral("reversed"), jsonNumbers(reading.reversedCards.values()));
+    object.insert(QStringLiteral("name"), reading.querentName);
+    object.insert(QStringLiteral("dob"), reading.birthDate);
+    object.insert(QStringLiteral("question"), reading.question);
+    object.insert(QStringLiteral("date"), reading.creationDate.isEmpty() ? moment.date : reading.creationDate);
+    object.insert(QStringLiteral("time"), reading.creationTime.isEmpty() ? moment.time : reading.creationTime);
+    object.insert(QStringLiteral("text"), renderPlainText(text));
+    QJsonArray runs;
+    for (const TextRun& run : text.runs()) {
+        runs.append(QJsonObject{{QStringLiteral("text"), run.text},
+                                {QStringLiteral("bold"), run.bold},
+                                {QStringLiteral("underline"), run.underline},
+                                {QStringLiteral("color"), run.colour.name()}});
+    }
+    object.insert(QStringLiteral("runs"), runs);
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+int runCast(const QStringList& args, CommandIo& io)
+{
+    const std::variant<CastCommandLine, int> parsed = parseCastArguments(args, io);
+    if (const int* exitCode = std::get_if<int>(&parsed))
+        return *exitCode;
+    const CastCommandLine& line = std::get<CastCommandLine>(parsed);
+    if (line.help) {
+        io.out << "usage: quillmere-cli COMMAND [ARGUMENTS]\n\n" << kCastHelp << '\n';
+        return kExitSuccess;
+    }
+
+    SeededRandomSource random = line.seed ? SeededRandomSource(*line.seed) : SeededRandomSource::fromEntropy();
+    // One look at the clock for everything written about this reading.
+    const FixedReadingClock clock(QDateTime::currentDateTime(), QLocale::system());
+    CurrentReading reading;
+    const StyledText text = castReading(reading, line.request, random, clock);
+
+    switch (line.format) {
+    case OutputFormat::Text:
+        io.out << renderPlainText(text);
+        break;
+    case OutputFormat::Json:
+        io.out << QString::fromUtf8(readingJson(reading, text, clock.moment()));
+        break;
+    case OutputFormat::Html:
+        io.out << renderHtml(text, true);
+        break;
+    case OutputFormat::Ansi:
+        io.out << renderAnsi(text) << '\n';
+        break;
+    }
+    return kExitSuccess;
+}
+
+} // namespace
+
+QList<Command> castCommands()
+{
+    return {{"cast", kCastHelp, runCast}};
+}
+
+} // namespace quillmere::cli
