@@ -1,0 +1,78 @@
+#pragma once
+
+#include "storage/AppFolder.h"
+#include "storage/StorageResult.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace quillmere {
+
+// A profile's person: the name and the date of birth as the details screen's lists show it.
+struct ProfileDetails
+{
+    QString personName;
+    QString month;
+    QString day;
+    QString year;
+    friend bool operator==(const ProfileDetails&, const ProfileDetails&) = default;
+};
+
+// What the save-profile panel asks to create.
+struct NewProfile
+{
+    // Trimmed before use.
+    QString profileName;
+    ProfileDetails details;
+};
+
+// Why a profile was not created; the panel puts the focus on the field a refusal names.
+enum class ProfileRefusal {
+    EmptyProfileName, // "Please enter profile name."
+    EmptyPersonName, // "Please enter your name."
+    AlreadyExists, // a store line equals the name in any letter case, the reserved entries included
+    UnsafeName, // not a safe folder name, or a name the application folder keeps for itself
+    WriteFailed, // the folder, the details file or the store could not be written
+};
+
+// The outcome of creating a profile: the name created, or the refusal and its message.
+struct ProfileCreation
+{
+    std::optional<ProfileRefusal> refusal;
+    QString error;
+    QString profileName;
+    bool ok() const { return !refusal.has_value(); }
+};
+
+// The profile store "vt.dll": one profile name per line in order of creation, each with a folder of that
+// name holding a details file of that name. The store is only ever added to, and always read line by line.
+class ProfileStore
+{
+public:
+    explicit ProfileStore(AppFolder folder)
+        : m_folder(std::move(folder))
+    { }
+
+    // The profile names, line by line in store order, without blank lines, lines too long to name a folder,
+    // and the reserved entries "pic" and "cards" (any letter case). Each line is read as UTF-8 when it is
+    // valid UTF-8, else as Windows-1252, so stores that older versions began stay readable.
+    StorageValue<QStringList> list() const;
+
+    // Creates folder and details file first and appends the store line last, each whole or not at all, so
+    // a failure leaves no profile that is listed without its folder.
+    ProfileCreation create(const NewProfile& profile) const;
+
+    // The details for the pre-fill: of the records of four items in the details file, the last complete one.
+    StorageValue<ProfileDetails> details(const QString& profileName) const;
+
+    // Why a new profile name cannot be a folder of the application folder; nothing when it can. The name is
+    // taken as it is (not trimmed).
+    static std::optional<QString> unsafeNameReason(const QString& name);
+
+private:
+    StorageValue<QStringList> allLines() const;
+    AppFolder m_folder;
+};
+
+} // namespace quillmere

@@ -1,0 +1,208 @@
+#include "storage/ReadingArchive.h"
+
+#include "storage/TextDecoding.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace quillmere {
+
+namespace {
+
+// How many seconds past the moment of saving are tried when stamps are already taken.
+constexpr int kStampAttempts = 60;
+
+const QString kFiveBlanks = QStringLiteral("     ");
+
+QString appendDescriptionLine(const QString& description)
+{
+    return quoteRecordValue(QString(QStringLiteral("desc") + description)) + QStringLiteral("\r\n");
+}
+
+// The folder a reading is filed into, created for Miscellaneous when missing.
+StorageValue<QString> filingFolder(const AppFolder& folder, const FilingTarget& target)
+{
+    if (target.isMiscellaneous()) {
+        const QString misc = folder.miscFolder();
+        if (!QFileInfo(misc).isDir() && !QDir(folder.root()).mkdir(QStringLiteral("misc")))
+            return StorageValue<QString>::failure(QStringLiteral("The folder %1 could not be created.").arg(misc));
+        return misc;
+    }
+    const QString profile = target.profileName().trimmed();
+    if (profile.isEmpty())
+        return StorageValue<QString>::failure(QStringLiteral("Please select profile to save."));
+    const StorageValue<EntryName> name = EntryName::check(profile);
+    if (!name)
+        return StorageValue<QString>::failure(
+            QStringLiteral("The reading cannot be saved under the profile \"%1\": %2").arg(profile, name.error()));
+    const QString path = folder.profileFolder(*name);
+    if (!QFileInfo(path).isDir())
+        return StorageValue<QString>::failure(
+            QStringLiteral("The folder of the profile \"%1\" does not exist, so the reading could not be saved.")
+                .arg(profile));
+    return path;
+}
+
+} // namespace
+
+QString readingStamp(const QDateTime& moment)
+{
+    return moment.toString(QStringLiteral("MMddyyyyHHmmss"));
+}
+
+StorageResult checkSaveRequest(const std::optional<FilingTarget>& target, const QString& description)
+{
+    if (!target)
+        return StorageResult::failure(QStringLiteral("Please select an option."));
+    if (!target->isMiscellaneous() && target->profileName().isEmpty())
+        return StorageResult::failure(QStringLiteral("Please select profile to save."));
+    if (description.trimmed().isEmpty())
+        return StorageResult::failure(QStringLiteral("Please enter description."));
+    return StorageResult::success();
+}
+
+ReadingRecord tempRecordOf(const CurrentReading& reading, const ReadingClock& clock)
+{
+    ReadingRecord record;
+    record.querentName = reading.querentName;
+    record.birthDate = reading.birthDate;
+    record.question = reading.question;
+    record.date = clock.shortDate();
+    record.time = clock.longTime();
+    record.spreadName = reading.spreadName;
+    const int positions = reading.positionCount();
+    record.cards.reserve(positions);
+    for (int p = 0; p < positions; ++p) {
+        RecordCard card;
+        card.index = reading.drawnCards.at(p);
+        card.reversed = p < reading.orientationFlags.size() && reading.orientationFlags.at(p) != 0;
+        record.cards.append(card);
+    }
+    return record;
+}
+
+StorageResult writeTempReading(const AppFolder& folder, const CurrentReading& reading, const ReadingClock& clock)
+{
+    return writeWholeFile(folder.tempRecord(), serializeRecord(tempRecordOf(reading, clock)));
+}
+
+StorageResult deleteTempReading(const AppFolder& folder)
+{
+    QFile temp(folder.tempRecord());
+    if (!temp.exists())
+        return StorageResult::success();
+    if (!temp.remove())
+        return StorageResult::failure(
+            QStringLiteral("Could not delete %1: %2").arg(folder.tempRecord(), temp.errorString()));
+    return StorageResult::success();
+}
+
+StorageValue<QString> fileTempReading(const AppFolder& folder, const FilingTarget& target, const QString& description,
+                                      const ReadingClock& clock)
+{
+    const QDateTime moment = clock.now();
+    const StorageValue<QString> targetFolder = filingFolder(folder, target);
+    if (!targetFolder)
+        return targetFolder;
+
+    const StorageValue<QByteArray> temp = readSmallFile(folder.tempRecord(), kMaxRecordBytes);
+    if (!temp)
+        return StorageValue<QString>::failure(QStringLiteral("There is no reading to save: %1").arg(temp.error()));
+    QByteArray content = *temp;
+    if (!content.isEmpty() && !content.endsWith('\n'))
+        content += "\r\n";
+    content += appendDescriptionLine(description.trimmed()).toUtf8();
+
+    QString savedPath;
+    for (int attempt = 0; attempt < kStampAttempts && savedPath.isEmpty(); ++attempt) {
+        const QString candidate = *targetFolder + QLatin1Char('/') + readingStamp(moment.addSecs(attempt));
+        if (!QFileInfo::exists(candidate))
+            savedPath = candidate;
+    }
+    if (savedPath.isEmpty())
+        return StorageValue<QString>::failure(
+            QStringLiteral("The reading could not be saved: every name for the next %1 seconds is taken in %2.")
+                .arg(kStampAttempts)
+                .arg(*targetFolder));
+
+    if (const StorageResult written = writeWholeFile(savedPath, content); !written)
+        return StorageValue<QString>::failure(
+            QStringLiteral("The reading could not be saved. %1").arg(written.error()));
+    if (const StorageResult updated = writeWholeFile(folder.tempRecord(), content); !updated) {
+        QFile::remove(savedPath);
+        return StorageValue<QString>::failure(
+            QStringLiteral("The reading could not be saved. %1").arg(updated.error()));
+    }
+    return savedPath;
+}
+
+StorageValue<EntryName> readingFolderName(const QString& profileOrMisc)
+{
+    const QString name = profileOrMisc.trimmed();
+    if (name.compare(QLatin1String("misc"), Qt::CaseInsensitive) == 0)
+        return EntryName::check(QStringLiteral("misc"));
+    return EntryName::check(name);
+}
+
+StorageValue<QList<SavedReadingEntry>> listSavedReadings(const AppFolder& folder, const QString& profileOrMisc)
+{
+    using Result = StorageValue<QList<SavedReadingEntry>>;
+    const StorageValue<EntryName> folderName = readingFolderName(profileOrMisc);
+    if (!folderName)
+        return Result::failure(QStringLiteral("The readings of \"%1\" cannot be listed: %2")
+                                   .arg(profileOrMisc.trimmed(), folderName.error()));
+    const QString path = folder.entry(*folderName);
+    const QDir dir(path);
+    if (!QFileInfo(path).isDir())
+        return Result::failure(QStringLiteral("The folder %1 does not exist.").arg(path));
+
+    const QString profile = profileOrMisc.trimmed();
+    const QStringList names = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QList<SavedReadingEntry> entries;
+    entries.reserve(names.size());
+    for (const QString& name : names) {
+        if (name.compare(profile, Qt::CaseInsensitive) == 0)
+            continue;
+        SavedReadingEntry entry;
+        entry.fileName = name;
+        entry.fileEntry = name;
+        QFile file(dir.filePath(name));
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.read(kMaxRecordBytes + 1);
+            if (bytes.size() <= kMaxRecordBytes && !bytes.contains('\0')) {
+                for (const RecordItem& item : splitRecordItems(decodeFileText(bytes))) {
+                    if (item.key == RecordKey::YourDate) {
+                        entry.displayLine += item.value;
+                    } else if (item.key == RecordKey::YourTime) {
+                        entry.displayLine += kFiveBlanks + item.value;
+                    } else if (item.key == RecordKey::Desc) {
+                        entry.displayLine += kFiveBlanks + item.value;
+                        entry.fileEntry += kFiveBlanks + item.value;
+                    }
+                }
+            }
+        }
+        entries.append(std::move(entry));
+    }
+    return entries;
+}
+
+StorageValue<ReadingRecord> openSavedReading(const AppFolder& folder, const QString& profileOrMisc,
+                                             const QString& fileName)
+{
+    using Result = StorageValue<ReadingRecord>;
+    if (profileOrMisc.trimmed().isEmpty())
+        return Result::failure(QStringLiteral("Please select profile."));
+    if (fileName.isEmpty())
+        return Result::failure(QStringLiteral("Please select file to be read."));
+    const StorageValue<EntryName> folderName = readingFolderName(profileOrMisc);
+    if (!folderName)
+        return Result::failure(QStringLiteral("The reading cannot be opened: %1").arg(folderName.error()));
+    const StorageValue<EntryName> file = EntryName::check(fileName);
+    if (!file)
+        return Result::failure(QStringLiteral("The reading cannot be opened: %1").arg(file.error()));
+    return readRecordFile(folder.entry(*folderName, *file));
+}
+
+} // namespace quillmere
