@@ -24,8 +24,7 @@ CardTable* openAutomaticCast(AppContext& context, ReadingHost& host)
         const int cardCount = reading.cardCount;
         if (castAutomatically(reading, context.random, repaintPendingWindows)) {
             for (int k = 0; k < cardCount && k < CardTable::kBoxCount; ++k)
-                table->placeCard(reading.spreadName, k, reading.drawnCards.at(k),
-                                 reading.orientationFlags.at(k) != 0);
+                table->placeCard(reading.spreadName, k, reading.drawnCards.at(k), reading.orientationFlags.at(k) != 0);
         }
         writeCardInterpretations(out, reading, reading.drawnCards, reading.reversedCards);
         host.setReadingText(text);

@@ -47,7 +47,8 @@ QImage rotatePicture180(const QImage& picture)
 
 QImage cardBackPicture(QSize size)
 {
-    for (const QString& resource : {QStringLiteral(":/pictures/back.png"), QStringLiteral(":/pictures/back-large.png")}) {
+    for (const QString& resource :
+         {QStringLiteral(":/pictures/back.png"), QStringLiteral(":/pictures/back-large.png")}) {
         if (!QFile::exists(resource))
             continue;
         const QImage back(resource);

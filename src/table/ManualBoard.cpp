@@ -407,7 +407,8 @@ ManualBoard* openManualBoard(AppContext& context, ReadingHost& host)
 {
     QMdiArea* workspace = host.workspace();
     auto* board = new ManualBoard(context, host);
-    QMdiSubWindow* window = workspace->addSubWindow(board, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    QMdiSubWindow* window
+        = workspace->addSubWindow(board, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setObjectName(QStringLiteral("frmManualWindow"));
     window->setWindowTitle(board->windowTitle());

@@ -131,8 +131,7 @@ void TestCardTable::automaticCastLaysEverySpread_data()
             const bool minorOnly = options % 3 == 1;
             const bool majorOnly = options % 3 == 2;
             const bool reversals = options >= 3;
-            QTest::addRow("%s minor=%d major=%d reversals=%d", qPrintable(spread.name), minorOnly, majorOnly,
-                          reversals)
+            QTest::addRow("%s minor=%d major=%d reversals=%d", qPrintable(spread.name), minorOnly, majorOnly, reversals)
                 << spread.index << minorOnly << majorOnly << reversals;
         }
     }
@@ -179,8 +178,8 @@ void TestCardTable::automaticCastLaysEverySpread()
         QVERIFY(!box->numberLabel()->isHidden());
         QCOMPARE(box->numberLabel()->text(), QString::number(k + 1));
         const QSize expectedSize = crossing ? kCardPictureSize.transposed() : kCardPictureSize;
-        QCOMPARE(box->geometry(), twipsRect(spread.positions[k].place.left, spread.positions[k].place.top,
-                                            expectedSize));
+        QCOMPARE(box->geometry(),
+                 twipsRect(spread.positions[k].place.left, spread.positions[k].place.top, expectedSize));
         QCOMPARE(reversed, t.reading.reversedCards.contains(card));
         if (crossing)
             QVERIFY(!reversed);

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
@@ -180,7 +182,8 @@ void TestManualBoard::manualReadingCompletes()
     QFETCH(bool, reversals);
     const Spread& spread = *SpreadCatalogue::instance().at(spreadIndex);
     const int n = spread.cardCount();
-    TestFolder folder(QSize(130, 225));
+    const TestFolder& folder = m_deck;
+    QFile::remove(folder.folder.tempRecord());
     TestContext t(folder.folder);
     ProbingRandomSource random(300 + spreadIndex);
     AppContext context{t.reading, folder.folder, random, t.clock, t.notifier, t.pause, t.urlOpener, QString()};
@@ -233,9 +236,10 @@ void TestManualBoard::manualReadingCompletes()
     // The record grew by one card per placement and the panel named the next position while the cards were laid.
     for (int k = 1; k < n; ++k) {
         QCOMPARE(recordBeforeDraw.value(k), k);
-        QCOMPARE(panelBeforeDraw.value(k), spread.name == SpreadCatalogue::celticCrossKey()
-                                               ? celticCrossLayingText(k)
-                                               : *positionPanelText(spread.name, QString::number(k)));
+        QCOMPARE(panelBeforeDraw.value(k),
+                 spread.name == SpreadCatalogue::celticCrossKey()
+                     ? celticCrossLayingText(k)
+                     : *positionPanelText(spread.name, QString::number(k)));
     }
     QCOMPARE(tempRecordCards(folder.folder), n);
     const StorageValue<ReadingRecord> record = readRecordFile(folder.folder.tempRecord());
@@ -250,8 +254,9 @@ void TestManualBoard::manualReadingCompletes()
         CardBox* box = table->box(k);
         QVERIFY(!box->isHidden());
         const bool crossing = isCrossingCard(spread.name, k);
-        QCOMPARE(box->geometry(), twipsRect(spread.positions[k].place.left, spread.positions[k].place.top,
-                                            crossing ? kCardPictureSize.transposed() : kCardPictureSize));
+        QCOMPARE(box->geometry(),
+                 twipsRect(spread.positions[k].place.left, spread.positions[k].place.top,
+                           crossing ? kCardPictureSize.transposed() : kCardPictureSize));
         const QImage upright = markedCardPicture(kCardPictureSize, cards[k]).convertToFormat(box->picture().format());
         if (crossing)
             QCOMPARE(box->picture(), rotatePicture90(upright));
@@ -270,7 +275,7 @@ void TestManualBoard::manualReadingCompletes()
 
 void TestManualBoard::noSecondCompletion()
 {
-    TestFolder folder;
+    const TestFolder& folder = m_deck;
     TestContext t(folder.folder);
     ProbingRandomSource random(11);
     AppContext context{t.reading, folder.folder, random, t.clock, t.notifier, t.pause, t.urlOpener, QString()};
@@ -306,7 +311,8 @@ void TestManualBoard::keyboardAlonePicksTheCards()
     TestContext t(m_deck.folder);
     FakeReadingHost host;
     host.workspace()->show();
-    host.workspace()->activateWindow();
+    QApplication::setActiveWindow(host.workspace());
+    QVERIFY(QTest::qWaitForWindowActive(host.workspace()));
     prepareManual(t.reading, *SpreadCatalogue::instance().byKey(u"Three Cards"), false, true, false);
     ManualBoard* board = openManualBoard(t.context, host);
     QPointer<ManualBoard> watched(board);
@@ -344,7 +350,8 @@ void TestManualBoard::hiddenCommandsAreReachedWithTab()
     TestContext t(m_deck.folder);
     FakeReadingHost host;
     host.workspace()->show();
-    host.workspace()->activateWindow();
+    QApplication::setActiveWindow(host.workspace());
+    QVERIFY(QTest::qWaitForWindowActive(host.workspace()));
     prepareManual(t.reading, *SpreadCatalogue::instance().byKey(u"One Card"), false, false, false);
     ManualBoard* board = openManualBoard(t.context, host);
     QPointer<ManualBoard> watched(board);
@@ -390,7 +397,7 @@ void TestManualBoard::longPanelTextScrolls()
 
     auto* panel = board->findChild<QLabel*>(QStringLiteral("txtDisp"));
     QVERIFY(panel->wordWrap());
-    QCOMPARE(panel->text(), board->panelText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(panel->text(), QString(board->panelText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     auto* area = qobject_cast<QScrollArea*>(panel->parentWidget()->parentWidget());
     QVERIFY(area);
     QCOMPARE(area->size(), QSize(316, 103));
