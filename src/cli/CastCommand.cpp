@@ -4,6 +4,7 @@
 #include "content/SpreadCatalogue.h"
 #include "engine/ReadingComposer.h"
 #include "engine/TextRenderers.h"
+#include "storage/ReadingArchive.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -35,12 +36,14 @@ struct CastCommandLine
     CastRequest request;
     std::optional<std::uint64_t> seed;
     OutputFormat format = OutputFormat::Text;
+    std::optional<QString> appFolder;
     bool help = false;
 };
 
 const char* const kCastHelp
     = "  cast --spread NAME [--only-major | --only-minor] [--reversals] [--seed N]\n"
       "       [--name TEXT] [--dob TEXT] [--question TEXT] [--format text|json|html|ansi]\n"
+      "       [--app-folder DIR]\n"
       "                            an automatic reading, cast and written exactly as the program does it:\n"
       "                            --spread      the spread's exact display name (see 'spreads'), required\n"
       "                            --only-major  draw from the major arcana only (cards 0-21)\n"
@@ -58,11 +61,13 @@ const char* const kCastHelp
       "                                          \"name\", \"dob\", \"question\", \"date\", \"time\" (as written in\n"
       "                                          the header), \"text\" (the plain text, CRLF line ends), \"runs\"\n"
       "                                          ([{\"text\", \"bold\", \"underline\", \"color\": \"#rrggbb\"}])}\n"
+      "                            --app-folder  also writes the temporary record DIR/temp as the program\n"
+      "                                          does after a reading (see save); a failure exits 1\n"
       "                            Option values may also be given as --option=VALUE.";
 
 const QStringList kValueOptions
-    = {QStringLiteral("--spread"), QStringLiteral("--seed"),     QStringLiteral("--name"),
-       QStringLiteral("--dob"),    QStringLiteral("--question"), QStringLiteral("--format")};
+    = {QStringLiteral("--spread"),   QStringLiteral("--seed"),   QStringLiteral("--name"),      QStringLiteral("--dob"),
+       QStringLiteral("--question"), QStringLiteral("--format"), QStringLiteral("--app-folder")};
 
 QString spreadNamesList()
 {
@@ -130,6 +135,8 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
                 line.request.birthDate = *text;
             } else if (option == QLatin1String("--question")) {
                 line.request.question = *text;
+            } else if (option == QLatin1String("--app-folder")) {
+                line.appFolder = *text;
             } else if (*text == QLatin1String("text")) {
                 line.format = OutputFormat::Text;
             } else if (*text == QLatin1String("json")) {
@@ -206,6 +213,12 @@ int runCast(const QStringList& args, CommandIo& io)
     const FixedReadingClock clock(QDateTime::currentDateTime(), QLocale::system());
     CurrentReading reading;
     const StyledText text = castReading(reading, line.request, random, clock);
+    if (line.appFolder) {
+        if (const StorageResult written = writeTempReading(AppFolder(*line.appFolder), reading, clock); !written) {
+            io.err << written.error() << '\n';
+            return kExitFailure;
+        }
+    }
 
     switch (line.format) {
     case OutputFormat::Text:

@@ -33,5 +33,6 @@ int usageError(CommandIo& io, const QString& message);
 // The commands of each group, defined beside their implementation.
 QList<Command> contentCommands();
 QList<Command> castCommands();
+QList<Command> fileCommands();
 
 } // namespace quillmere::cli

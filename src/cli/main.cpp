@@ -11,6 +11,7 @@ QList<Command> allCommands()
     QList<Command> commands;
     commands += contentCommands();
     commands += castCommands();
+    commands += fileCommands();
     return commands;
 }
 

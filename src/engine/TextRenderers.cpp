@@ -1,28 +1,49 @@
 #include "engine/TextRenderers.h"
 
+#include <algorithm>
+
 namespace quillmere {
 
 namespace {
 
-// Every kind of line end becomes one <br>, so a stray "\n" or "\r" breaks the line as the pane shows it.
-QString htmlLines(const QString& text)
+// Appends text escaped for HTML. Every kind of line end becomes one <br>, so a stray "\n" or "\r" breaks the
+// line as the pane shows it. Plain stretches are copied whole: readings are mostly plain text.
+void appendHtml(QString& html, QStringView text)
 {
-    QString html;
-    html.reserve(text.size() + text.size() / 8);
-    const QString escaped = text.toHtmlEscaped();
-    for (qsizetype i = 0; i < escaped.size(); ++i) {
-        const QChar c = escaped[i];
-        if (c == QLatin1Char('\r')) {
-            if (i + 1 < escaped.size() && escaped[i + 1] == QLatin1Char('\n'))
-                ++i;
-            html += QLatin1String("<br>");
-        } else if (c == QLatin1Char('\n')) {
-            html += QLatin1String("<br>");
-        } else {
-            html += c;
+    qsizetype plainFrom = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QLatin1String replacement;
+        qsizetype skip = 0;
+        switch (text[i].unicode()) {
+        case u'<':
+            replacement = QLatin1String("&lt;");
+            break;
+        case u'>':
+            replacement = QLatin1String("&gt;");
+            break;
+        case u'&':
+            replacement = QLatin1String("&amp;");
+            break;
+        case u'"':
+            replacement = QLatin1String("&quot;");
+            break;
+        case u'\r':
+            replacement = QLatin1String("<br>");
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                skip = 1;
+            break;
+        case u'\n':
+            replacement = QLatin1String("<br>");
+            break;
+        default:
+            continue;
         }
+        html.append(text.sliced(plainFrom, i - plainFrom));
+        html.append(replacement);
+        i += skip;
+        plainFrom = i + 1;
     }
-    return html;
+    html.append(text.sliced(plainFrom));
 }
 
 // Control characters in the querent's own texts must not reach the terminal as commands.
@@ -43,31 +64,44 @@ QString renderPlainText(const StyledText& text)
 
 QString renderHtml(const StyledText& text, bool fullPage)
 {
-    // pre-wrap keeps the runs of spaces: the underlined separators are made of nothing else.
-    QString body = QStringLiteral("<div style=\"white-space:pre-wrap\">");
-    for (const TextRun& run : text.runs()) {
-        body += QStringLiteral("<span style=\"color:%1;font-weight:%2;text-decoration:%3\">")
-                    .arg(run.colour.name(), run.bold ? QLatin1String("bold") : QLatin1String("normal"),
-                         run.underline ? QLatin1String("underline") : QLatin1String("none"));
-        body += htmlLines(run.text);
-        body += QLatin1String("</span>");
+    QString html;
+    qsizetype length = 0;
+    for (const TextRun& run : text.runs())
+        length += run.text.size() + 80;
+    html.reserve(length + 400);
+    if (fullPage) {
+        html += QLatin1String("<!DOCTYPE html>\n"
+                              "<html>\n"
+                              "<head>\n"
+                              "<meta charset=\"utf-8\">\n"
+                              "<title>Quillmere reading</title>\n"
+                              "</head>\n"
+                              "<body style=\"background:#ffffff;font-family:Verdana,'DejaVu Sans',sans-serif\">\n");
     }
-    body += QLatin1String("</div>");
-    if (!fullPage)
-        return body;
-    return QStringLiteral("<!DOCTYPE html>\n"
-                          "<html>\n"
-                          "<head>\n"
-                          "<meta charset=\"utf-8\">\n"
-                          "<title>Quillmere reading</title>\n"
-                          "</head>\n"
-                          "<body style=\"background:#ffffff;font-family:Verdana,'DejaVu Sans',sans-serif\">\n")
-        + body + QStringLiteral("\n</body>\n</html>\n");
+    // pre-wrap keeps the runs of spaces: the underlined separators are made of nothing else.
+    html += QLatin1String("<div style=\"white-space:pre-wrap\">");
+    for (const TextRun& run : text.runs()) {
+        html += QLatin1String("<span style=\"color:");
+        html += run.colour.name();
+        html += run.bold ? QLatin1String(";font-weight:bold") : QLatin1String(";font-weight:normal");
+        html += run.underline ? QLatin1String(";text-decoration:underline\">")
+                              : QLatin1String(";text-decoration:none\">");
+        appendHtml(html, run.text);
+        html += QLatin1String("</span>");
+    }
+    html += QLatin1String("</div>");
+    if (fullPage)
+        html += QLatin1String("\n</body>\n</html>\n");
+    return html;
 }
 
 QString renderAnsi(const StyledText& text)
 {
     QString ansi;
+    qsizetype length = 0;
+    for (const TextRun& run : text.runs())
+        length += run.text.size() + 24;
+    ansi.reserve(length + 8);
     for (const TextRun& run : text.runs()) {
         ansi += QLatin1String("\x1b[0");
         if (run.bold)
@@ -81,8 +115,13 @@ QString renderAnsi(const StyledText& text)
         else
             ansi += QStringLiteral(";38;2;%1;%2;%3").arg(run.colour.red).arg(run.colour.green).arg(run.colour.blue);
         ansi += QLatin1Char('m');
-        for (const QChar c : run.text)
-            ansi += isTerminalControl(c) ? QChar(0xfffd) : c;
+        if (std::any_of(run.text.cbegin(), run.text.cend(), isTerminalControl)) {
+            QString safe = run.text;
+            std::replace_if(safe.begin(), safe.end(), isTerminalControl, QChar(0xfffd));
+            ansi += safe;
+        } else {
+            ansi += run.text;
+        }
     }
     ansi += QLatin1String("\x1b[0m");
     return ansi;

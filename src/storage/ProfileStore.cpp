@@ -46,14 +46,14 @@ QByteArray detailsLine(const ProfileDetails& details)
 
 std::optional<QString> ProfileStore::unsafeNameReason(const QString& name)
 {
-    if (name.startsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char('.')))
-        return QStringLiteral("A profile name cannot begin or end with a dot.");
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
             return QStringLiteral("A profile name cannot contain control characters.");
         if (QStringView(u"<>:\"/\\|?*").contains(c))
             return QStringLiteral("A profile name cannot contain any of the characters < > : \" / \\ | ? *");
     }
+    if (name.startsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char('.')))
+        return QStringLiteral("A profile name cannot begin or end with a dot.");
     for (const QLatin1StringView reserved : kReservedNames) {
         if (name.compare(reserved, Qt::CaseInsensitive) == 0)
             return QStringLiteral("The name \"%1\" is kept by the program for its own files. Please choose another "
@@ -69,6 +69,8 @@ std::optional<QString> ProfileStore::unsafeNameReason(const QString& name)
 
 StorageValue<QStringList> ProfileStore::allLines() const
 {
+    if (!QFileInfo::exists(m_folder.profileStore()))
+        return QStringList();
     const StorageValue<QByteArray> bytes = readSmallFile(m_folder.profileStore(), kMaxStoreBytes);
     if (!bytes)
         return StorageValue<QStringList>::failure(
@@ -131,10 +133,13 @@ ProfileCreation ProfileStore::create(const NewProfile& profile) const
         !written)
         return refused(ProfileRefusal::WriteFailed, written.error());
 
-    const StorageValue<QByteArray> store = readSmallFile(m_folder.profileStore(), kMaxStoreBytes);
-    if (!store)
-        return refused(ProfileRefusal::WriteFailed, store.error());
-    QByteArray content = *store;
+    QByteArray content;
+    if (QFileInfo::exists(m_folder.profileStore())) {
+        const StorageValue<QByteArray> store = readSmallFile(m_folder.profileStore(), kMaxStoreBytes);
+        if (!store)
+            return refused(ProfileRefusal::WriteFailed, store.error());
+        content = *store;
+    }
     if (!content.isEmpty() && !content.endsWith('\n'))
         content += "\r\n";
     content += name.toUtf8() + "\r\n";

@@ -56,7 +56,8 @@ public:
 
     // The profile names, line by line in store order, without blank lines, lines too long to name a folder,
     // and the reserved entries "pic" and "cards" (any letter case). Each line is read as UTF-8 when it is
-    // valid UTF-8, else as Windows-1252, so stores that older versions began stay readable.
+    // valid UTF-8, else as Windows-1252, so stores that older versions began stay readable. A missing store
+    // holds no profiles; creating the first profile writes it.
     StorageValue<QStringList> list() const;
 
     // Creates folder and details file first and appends the store line last, each whole or not at all, so

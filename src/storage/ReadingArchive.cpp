@@ -68,8 +68,9 @@ ReadingRecord tempRecordOf(const CurrentReading& reading, const ReadingClock& cl
     record.querentName = reading.querentName;
     record.birthDate = reading.birthDate;
     record.question = reading.question;
-    record.date = clock.shortDate();
-    record.time = clock.longTime();
+    const ReadingMoment moment = clock.moment();
+    record.date = moment.date;
+    record.time = moment.time;
     record.spreadName = reading.spreadName;
     const int positions = reading.positionCount();
     record.cards.reserve(positions);
@@ -108,7 +109,7 @@ StorageValue<QString> fileTempReading(const AppFolder& folder, const FilingTarge
 
     const StorageValue<QByteArray> temp = readSmallFile(folder.tempRecord(), kMaxRecordBytes);
     if (!temp)
-        return StorageValue<QString>::failure(QStringLiteral("There is no reading to save: %1").arg(temp.error()));
+        return StorageValue<QString>::failure(QStringLiteral("There is no reading to save. %1").arg(temp.error()));
     QByteArray content = *temp;
     if (!content.isEmpty() && !content.endsWith('\n'))
         content += "\r\n";

@@ -1,0 +1,310 @@
+#include "cli/Command.h"
+#include "engine/ReadingClock.h"
+#include "engine/TextRenderers.h"
+#include "storage/ProfileStore.h"
+#include "storage/ReadingArchive.h"
+#include "storage/SavedReadingText.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QMap>
+#include <QRegularExpression>
+#include <optional>
+
+namespace quillmere::cli {
+
+namespace {
+
+// The arguments of one file command: its words, the values of its --options and the flags it was given.
+struct ParsedArguments
+{
+    QStringList positional;
+    QMap<QString, QString> values;
+    QStringList flags;
+    std::optional<QString> error;
+
+    std::optional<QString> value(const char* option) const
+    {
+        const auto found = values.constFind(QLatin1String(option));
+        return found == values.constEnd() ? std::nullopt : std::optional<QString>(*found);
+    }
+    bool has(const char* flag) const { return flags.contains(QLatin1String(flag)); }
+};
+
+// Splits the arguments: --option VALUE and --option=VALUE for the value options, bare --flags for the flags,
+// everything else positional. An unknown option or a missing value is an error.
+ParsedArguments parseArguments(const QStringList& args, const QStringList& valueOptions, const QStringList& flagOptions)
+{
+    ParsedArguments parsed;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString option = args[i];
+        if (!option.startsWith(QLatin1String("--")) || option == QLatin1String("--")) {
+            parsed.positional.append(option);
+            continue;
+        }
+        std::optional<QString> inlineValue;
+        if (const qsizetype equals = option.indexOf(QLatin1Char('=')); equals > 0) {
+            inlineValue = option.mid(equals + 1);
+            option.truncate(equals);
+        }
+        if (flagOptions.contains(option) && !inlineValue) {
+            parsed.flags.append(option);
+        } else if (valueOptions.contains(option)) {
+            if (inlineValue) {
+                parsed.values.insert(option, *inlineValue);
+            } else if (i + 1 < args.size()) {
+                parsed.values.insert(option, args[++i]);
+            } else {
+                parsed.error = QStringLiteral("%1 needs a value").arg(option);
+                return parsed;
+            }
+        } else {
+            parsed.error = QStringLiteral("unknown argument '%1'").arg(args[i]);
+            return parsed;
+        }
+    }
+    return parsed;
+}
+
+int failure(CommandIo& io, const QString& message)
+{
+    io.err << message << '\n';
+    return kExitFailure;
+}
+
+// The application folder of --app-folder, which every file command needs.
+std::optional<AppFolder> appFolderOf(const ParsedArguments& parsed)
+{
+    const std::optional<QString> dir = parsed.value("--app-folder");
+    if (!dir || dir->isEmpty())
+        return std::nullopt;
+    return AppFolder(*dir);
+}
+
+// "MONTH DAY, YEAR" as the details screen's lists give it: a full month name of the system locale (or the
+// English one), a day 1 to 31 and a year 1900 to 2050.
+std::optional<ProfileDetails> parseBirthDate(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\S+) (\\d{1,2}), (\\d{4})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int day = match.captured(2).toInt();
+    const int year = match.captured(3).toInt();
+    if (day < 1 || day > 31 || year < 1900 || year > 2050)
+        return std::nullopt;
+    for (const QLocale& locale : {QLocale::system(), QLocale::c()}) {
+        for (int month = 1; month <= 12; ++month) {
+            const QString name = locale.monthName(month, QLocale::LongFormat);
+            if (name.compare(match.captured(1), Qt::CaseInsensitive) == 0)
+                return ProfileDetails{QString(), name, QString::number(day), QString::number(year)};
+        }
+    }
+    return std::nullopt;
+}
+
+int runProfile(const QStringList& args, CommandIo& io)
+{
+    const ParsedArguments parsed
+        = parseArguments(args, {QStringLiteral("--app-folder"), QStringLiteral("--name"), QStringLiteral("--dob")}, {});
+    if (parsed.error)
+        return usageError(io, QStringLiteral("profile: %1").arg(*parsed.error));
+    const std::optional<AppFolder> folder = appFolderOf(parsed);
+    if (!folder)
+        return usageError(io, QStringLiteral("profile needs --app-folder DIR"));
+    const ProfileStore store(*folder);
+    const QString action = parsed.positional.value(0);
+
+    if (action == QLatin1String("list")) {
+        if (parsed.positional.size() != 1 || parsed.values.size() != 1)
+            return usageError(io, QStringLiteral("profile list takes only --app-folder DIR"));
+        const StorageValue<QStringList> names = store.list();
+        if (!names)
+            return failure(io, names.error());
+        for (const QString& name : *names)
+            io.out << name << '\n';
+        return kExitSuccess;
+    }
+    if (action == QLatin1String("add")) {
+        if (parsed.positional.size() != 2)
+            return usageError(io, QStringLiteral("profile add needs one PROFILE name"));
+        const QString firstMonth = QLocale::system().monthName(1, QLocale::LongFormat);
+        std::optional<ProfileDetails> details
+            = ProfileDetails{QString(), firstMonth, QStringLiteral("1"), QStringLiteral("1980")};
+        if (const std::optional<QString> dob = parsed.value("--dob")) {
+            details = parseBirthDate(*dob);
+            if (!details)
+                return usageError(io,
+                                  QStringLiteral("--dob must be \"MONTH DAY, YEAR\" with a full month name, a "
+                                                 "day 1 to 31 and a year 1900 to 2050, not '%1'")
+                                      .arg(*dob));
+        }
+        details->personName = parsed.value("--name").value_or(QString());
+        const ProfileCreation created = store.create(NewProfile{parsed.positional[1], *details});
+        if (!created.ok())
+            return failure(io, created.error);
+        io.out << created.profileName << '\n';
+        return kExitSuccess;
+    }
+    return usageError(io, QStringLiteral("profile needs add or list"));
+}
+
+int runSave(const QStringList& args, CommandIo& io)
+{
+    const ParsedArguments parsed = parseArguments(
+        args, {QStringLiteral("--app-folder"), QStringLiteral("--profile"), QStringLiteral("--description")},
+        {QStringLiteral("--misc")});
+    if (parsed.error)
+        return usageError(io, QStringLiteral("save: %1").arg(*parsed.error));
+    if (!parsed.positional.isEmpty())
+        return usageError(io, QStringLiteral("save: unknown argument '%1'").arg(parsed.positional.first()));
+    const std::optional<AppFolder> folder = appFolderOf(parsed);
+    if (!folder)
+        return usageError(io, QStringLiteral("save needs --app-folder DIR"));
+    if (parsed.has("--misc") && parsed.value("--profile"))
+        return usageError(io, QStringLiteral("save takes --profile PROFILE or --misc, not both"));
+
+    std::optional<FilingTarget> target;
+    if (parsed.has("--misc"))
+        target = FilingTarget::miscellaneous();
+    else if (const std::optional<QString> profile = parsed.value("--profile"))
+        target = FilingTarget::profile(*profile);
+    const QString description = parsed.value("--description").value_or(QString());
+    if (const StorageResult checked = checkSaveRequest(target, description); !checked)
+        return failure(io, checked.error());
+
+    const SystemReadingClock clock;
+    const StorageValue<QString> saved = fileTempReading(*folder, *target, description, clock);
+    if (!saved)
+        return failure(io, saved.error());
+    io.out << QDir::toNativeSeparators(*saved) << '\n';
+    return kExitSuccess;
+}
+
+int runReadings(const QStringList& args, CommandIo& io)
+{
+    const ParsedArguments parsed = parseArguments(args, {QStringLiteral("--app-folder")}, {});
+    if (parsed.error)
+        return usageError(io, QStringLiteral("readings: %1").arg(*parsed.error));
+    const std::optional<AppFolder> folder = appFolderOf(parsed);
+    if (!folder)
+        return usageError(io, QStringLiteral("readings needs --app-folder DIR"));
+    if (parsed.positional.size() != 1)
+        return usageError(io, QStringLiteral("readings needs one PROFILE (or misc)"));
+    const StorageValue<QList<SavedReadingEntry>> entries = listSavedReadings(*folder, parsed.positional.first());
+    if (!entries)
+        return failure(io, entries.error());
+    for (const SavedReadingEntry& entry : *entries)
+        io.out << entry.fileEntry << '\t' << entry.displayLine << '\n';
+    return kExitSuccess;
+}
+
+QJsonArray jsonNumbers(const QList<int>& values)
+{
+    QJsonArray array;
+    for (const int value : values)
+        array.append(value);
+    return array;
+}
+
+QByteArray savedReadingJson(const ReadingRecord& record, const StyledText& text)
+{
+    QJsonObject object;
+    object.insert(QStringLiteral("spread"), record.spreadName);
+    object.insert(QStringLiteral("cards"), jsonNumbers(record.cardList().values()));
+    object.insert(QStringLiteral("flags"), jsonNumbers(record.flagList().values()));
+    object.insert(QStringLiteral("descriptions"), QJsonArray::fromStringList(record.descriptions));
+    object.insert(QStringLiteral("name"), record.querentName);
+    object.insert(QStringLiteral("dob"), record.birthDate);
+    object.insert(QStringLiteral("question"), record.question);
+    object.insert(QStringLiteral("date"), record.date);
+    object.insert(QStringLiteral("time"), record.time);
+    object.insert(QStringLiteral("text"), renderPlainText(text));
+    QJsonArray runs;
+    for (const TextRun& run : text.runs()) {
+        runs.append(QJsonObject{{QStringLiteral("text"), run.text},
+                                {QStringLiteral("bold"), run.bold},
+                                {QStringLiteral("underline"), run.underline},
+                                {QStringLiteral("color"), run.colour.name()}});
+    }
+    object.insert(QStringLiteral("runs"), runs);
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+int runShow(const QStringList& args, CommandIo& io)
+{
+    const ParsedArguments parsed
+        = parseArguments(args, {QStringLiteral("--app-folder"), QStringLiteral("--format")}, {});
+    if (parsed.error)
+        return usageError(io, QStringLiteral("show: %1").arg(*parsed.error));
+    if (parsed.positional.size() != 1)
+        return usageError(io, QStringLiteral("show needs one FILE"));
+    const QString format = parsed.value("--format").value_or(QStringLiteral("text"));
+    const QStringList formats
+        = {QStringLiteral("text"), QStringLiteral("json"), QStringLiteral("html"), QStringLiteral("ansi")};
+    if (!formats.contains(format))
+        return usageError(io, QStringLiteral("--format must be text, json, html or ansi, not '%1'").arg(format));
+
+    QString path = parsed.positional.first();
+    if (const std::optional<AppFolder> folder = appFolderOf(parsed); folder && QDir::isRelativePath(path))
+        path = folder->path(path);
+    const StorageValue<ReadingRecord> record = readRecordFile(path);
+    if (!record)
+        return failure(io, record.error());
+    const StyledText text = showSavedReading(*record);
+    if (format == QLatin1String("json"))
+        io.out << QString::fromUtf8(savedReadingJson(*record, text));
+    else if (format == QLatin1String("html"))
+        io.out << renderHtml(text, true);
+    else if (format == QLatin1String("ansi"))
+        io.out << renderAnsi(text) << '\n';
+    else
+        io.out << renderPlainText(text);
+    return kExitSuccess;
+}
+
+} // namespace
+
+QList<Command> fileCommands()
+{
+    return {
+        {"profile",
+         "  profile add PROFILE --name TEXT [--dob \"MONTH DAY, YEAR\"] --app-folder DIR\n"
+         "                            creates a profile as the save-profile panel does: the folder, the\n"
+         "                            details file and the store line; prints the profile name. --dob takes a\n"
+         "                            full month name, a day 1-31 and a year 1900-2050 (default: the first\n"
+         "                            month, 1, 1980). A refusal (empty or unsafe name, a name that exists in\n"
+         "                            any letter case) is printed on stderr with exit 1\n"
+         "  profile list --app-folder DIR\n"
+         "                            one profile name per line, in store order (\"pic\" and \"cards\" skipped)",
+         runProfile},
+        {"save",
+         "  save (--profile PROFILE | --misc) --description TEXT --app-folder DIR\n"
+         "                            files DIR/temp (the last reading, see cast --app-folder) as the save\n"
+         "                            dialog does, under the profile or under Miscellaneous; prints the\n"
+         "                            saved file's path. The dialog's refusals (\"Please select an option.\",\n"
+         "                            \"Please select profile to save.\", \"Please enter description.\") and\n"
+         "                            failures are printed on stderr with exit 1",
+         runSave},
+        {"readings",
+         "  readings (PROFILE | misc) --app-folder DIR\n"
+         "                            one line per saved reading of the profile (or of Miscellaneous),\n"
+         "                            FILEENTRY<TAB>DISPLAYLINE: the file name and its descriptions, then the\n"
+         "                            date, time and descriptions, each part after five blanks",
+         runReadings},
+        {"show",
+         "  show FILE [--format text|json|html|ansi] [--app-folder DIR]\n"
+         "                            the text of a saved reading as the program shows it when reopened\n"
+         "                            (a relative FILE is taken inside DIR when --app-folder is given).\n"
+         "                            json: {\"spread\", \"cards\", \"flags\", \"descriptions\" (all, in\n"
+         "                            order), \"name\", \"dob\", \"question\", \"date\", \"time\", \"text\",\n"
+         "                            \"runs\"} as for cast. A missing, unreadable or foreign file is\n"
+         "                            reported on stderr with exit 1",
+         runShow},
+    };
+}
+
+} // namespace quillmere::cli
