@@ -23,7 +23,8 @@ struct CastRequest
 
 // The program's automatic cast into `reading`: the querent fields set, the reset of the spread selection
 // screen, the cast fields copied, the draw, then the header and the interpretations. Returns the reading text;
-// the reading keeps the cards for anything written after it (a temporary record, say).
+// the reading keeps the cards for anything written after it (a temporary record, say). request.spread must be
+// set.
 StyledText castReading(CurrentReading& reading, const CastRequest& request, RandomSource& random,
                        const ReadingClock& clock);
 

@@ -1,0 +1,120 @@
+#include "screens/SaveProfilePanel.h"
+
+#include "screens/DateLists.h"
+#include "screens/PanelSupport.h"
+#include "storage/ProfileStore.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quillmere {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Quillmere");
+
+QLabel* addLabel(QWidget* parent, const QString& text, int left, int top, int width, int height)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    setTwipGeometry(label, left, top, width, height);
+    return label;
+}
+
+} // namespace
+
+SaveProfilePanel::SaveProfilePanel(AppContext& context, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+{
+    setObjectName(QStringLiteral("picSaveProfile"));
+    setAutoFillBackground(true);
+    setTwipGeometry(this, 0, 0, 7545, 6000);
+
+    auto* intro = new QGroupBox(this);
+    setTwipGeometry(intro, 120, 120, 7215, 1455);
+    addLabel(intro, QStringLiteral("You must fill out all fields below before saving."), 120, 240, 6975, 255);
+    addLabel(intro,
+             QStringLiteral("You can save the personal details that you have entered here. Enter a Name under which "
+                            "you would like to save the details."),
+             120, 600, 6975, 735);
+
+    auto* fields = new QGroupBox(this);
+    setTwipGeometry(fields, 120, 1680, 4215, 4095);
+    addLabel(fields, QStringLiteral("All The Fields Below Are Mandatory"), 120, 240, 3855, 255);
+
+    m_txtProfile = new QLineEdit(fields);
+    m_txtProfile->setObjectName(QStringLiteral("txtProfile"));
+    setTwipGeometry(m_txtProfile, 120, 1140, 3855, 285);
+    addLabel(fields, QStringLiteral("Enter Name of Profile"), 120, 840, 3855, 255)->setBuddy(m_txtProfile);
+
+    m_txtNameOfProfiler = new QLineEdit(fields);
+    m_txtNameOfProfiler->setObjectName(QStringLiteral("txtNameOfProfiler"));
+    setTwipGeometry(m_txtNameOfProfiler, 120, 1920, 3855, 285);
+    addLabel(fields, QStringLiteral("Name"), 120, 1620, 3855, 255)->setBuddy(m_txtNameOfProfiler);
+
+    m_cmbDate1 = new QComboBox(fields);
+    m_cmbDate1->setObjectName(QStringLiteral("cmbDate1"));
+    setTwipGeometry(m_cmbDate1, 120, 2640, 735, 360);
+    m_cmbMonth1 = new QComboBox(fields);
+    m_cmbMonth1->setObjectName(QStringLiteral("cmbMonth1"));
+    setTwipGeometry(m_cmbMonth1, 960, 2640, 1815, 360);
+    m_cmbYear1 = new QComboBox(fields);
+    m_cmbYear1->setObjectName(QStringLiteral("cmbYear1"));
+    setTwipGeometry(m_cmbYear1, 2880, 2640, 1215, 360);
+    addLabel(fields, QStringLiteral("Date of Birth"), 120, 2340, 3855, 255)->setBuddy(m_cmbDate1);
+    fillDateLists(m_context.clock.locale(), *m_cmbDate1, *m_cmbMonth1, *m_cmbYear1);
+
+    auto* ok = new QPushButton(QStringLiteral("Save Profile"), fields);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    setTwipGeometry(ok, 2280, 3600, 1815, 375);
+
+    auto* side = new QGroupBox(this);
+    setTwipGeometry(side, 4440, 1680, 2895, 4095);
+    auto* picture = new QLabel(side);
+    picture->setObjectName(QStringLiteral("imgPicture"));
+    setTwipGeometry(picture, 315, 360, 2265, 2415);
+    showDetailsPicture(picture);
+    auto* back = new QPushButton(QStringLiteral("Back to Main"), side);
+    back->setObjectName(QStringLiteral("cmdBacktoMain"));
+    setTwipGeometry(back, 480, 3600, 1815, 375);
+
+    connect(ok, &QPushButton::clicked, this, &SaveProfilePanel::onCmdOkClicked);
+    connect(back, &QPushButton::clicked, this, &SaveProfilePanel::backToMainRequested);
+}
+
+void SaveProfilePanel::focusProfileName()
+{
+    m_txtProfile->setFocus();
+}
+
+void SaveProfilePanel::refuse(const QString& text, QWidget* focus)
+{
+    m_context.notifier.show(this, Notifier::Icon::Error, kTitle, text);
+    focus->setFocus();
+}
+
+void SaveProfilePanel::onCmdOkClicked()
+{
+    const NewProfile profile{m_txtProfile->text(),
+                             {m_txtNameOfProfiler->text(), m_cmbMonth1->currentText(), m_cmbDate1->currentText(),
+                              m_cmbYear1->currentText()}};
+    const ProfileCreation created = ProfileStore(m_context.folder).create(profile);
+    if (!created.ok()) {
+        QLineEdit* field = created.refusal == ProfileRefusal::EmptyPersonName ? m_txtNameOfProfiler : m_txtProfile;
+        refuse(created.error, field);
+        return;
+    }
+
+    Q_EMIT profileCreated(created.profileName);
+    m_context.notifier.show(this, Notifier::Icon::Information, kTitle, QStringLiteral("Profile creates successfully."));
+    // The person's name and date stay for the next profile; only the profile name is cleared.
+    m_txtProfile->clear();
+    m_txtProfile->setFocus();
+    Q_EMIT backToMainRequested();
+}
+
+} // namespace quillmere
