@@ -745,15 +745,28 @@ void drawMoon(QPainter& p)
         p.setBrush(colour::kGold);
         p.drawPath(drop);
     }
+    QPainterPath hills;
+    hills.moveTo(-50, 50);
+    hills.lineTo(-50, 40);
+    hills.cubicTo(-24, 30, 24, 30, 50, 40);
+    hills.lineTo(50, 50);
+    hills.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(34, 58, 70));
+    p.drawPath(hills);
     p.setPen(outlinePen(QColor(20, 16, 20), 1.5));
     towerShape(p, QRectF(-46, 24, 12, 24), QColor(110, 100, 110));
     towerShape(p, QRectF(34, 24, 12, 24), QColor(110, 100, 110));
-    QPainterPath path;
-    path.moveTo(-4, 50);
-    path.cubicTo(-10, 40, 8, 36, 0, 26);
+    // The path winding from the pool to the far hills, narrowing with distance.
+    QPainterPath road;
+    road.moveTo(0, 46);
+    road.cubicTo(-16, 38, 12, 32, 0, 24);
     p.setBrush(Qt::NoBrush);
-    p.setPen(outlinePen(colour::kGoldLight, 3));
-    p.drawPath(path);
+    p.setPen(outlinePen(QColor(196, 176, 128), 3.5));
+    p.drawPath(road);
+    p.setPen(outlinePen(QColor(120, 180, 220), 1.2));
+    p.setBrush(QColor(60, 110, 170));
+    p.drawEllipse(QPointF(0, 48), 20, 4);
 }
 
 void drawSun(QPainter& p)
