@@ -14,15 +14,6 @@ namespace {
 const char* const kPlacedAt = "quillmerePlacedAt";
 }
 
-QFont verdanaFont(qreal pointSize, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
 void setFormColours(QWidget* widget, const QColor& background, const QColor& text)
 {
     QPalette palette = widget->palette();

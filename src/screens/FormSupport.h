@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/Twips.h"
+#include "table/CardPicture.h"
 
 #include <QColor>
 #include <QFont>
@@ -34,9 +35,6 @@ inline const QColor kNavy{0, 0, 128};
 inline const QColor kGold{255, 199, 6};
 inline const QColor kLightYellow{255, 255, 192};
 } // namespace formColours
-
-// Verdana is rarely installed on Linux; DejaVu Sans has close metrics and ships with Debian.
-QFont verdanaFont(qreal pointSize, bool bold = false);
 
 // Paints the widget's own background in one colour and its text in another.
 void setFormColours(QWidget* widget, const QColor& background, const QColor& text);

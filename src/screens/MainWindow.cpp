@@ -7,6 +7,9 @@
 #include "screens/SaveReadingDialog.h"
 #include "screens/SpreadScreen.h"
 #include "storage/ReadingArchive.h"
+#include "table/AutomaticCast.h"
+#include "table/CardTable.h"
+#include "table/ManualBoard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -133,6 +136,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 
     buildMenus();
     m_saveHandler = [this](QWidget* parent) { SaveReadingDialog::open(m_context, parent); };
+    m_automaticCast = [](AppContext& context, ReadingHost& host) { openAutomaticCast(context, host); };
+    m_manualBoard = [](AppContext& context, ReadingHost& host) { openManualBoard(context, host); };
 
     m_rightPanel->hide();
     setWorkspaceWhite(false);

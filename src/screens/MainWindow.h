@@ -53,7 +53,8 @@ public:
 
     // What Save This Reading opens; the save dialog unless replaced.
     void setSaveHandler(Opener handler) { m_saveHandler = std::move(handler); }
-    // What the spread selection screen's two cast commands open.
+    // What the spread selection screen's two cast commands open: the automatic cast's card table and the
+    // manual board, unless replaced.
     void setAutomaticCastOpener(CastOpener opener) { m_automaticCast = std::move(opener); }
     void setManualBoardOpener(CastOpener opener) { m_manualBoard = std::move(opener); }
     const CastOpener& automaticCastOpener() const { return m_automaticCast; }
