@@ -250,7 +250,10 @@ void drawPips(QPainter& p, Suit suit, int rank)
 {
     // Blades and staves are slender, so they may stand taller than cups and coins in the same places.
     const bool slender = suit == Suit::Swords || suit == Suit::Wands;
-    const qreal size = pipSize(rank) * (slender ? 1.3 : 1.0);
+    const int rows = rank == 2 || rank == 4 ? 2 : rank >= 9 ? 4 : 3;
+    constexpr qreal kGap = 8;
+    const qreal tallest = (kPictureBox.height() - 4 - kGap * (rows - 1)) / rows;
+    const qreal size = slender ? std::min(pipSize(rank) * 1.3, tallest) : pipSize(rank);
     const QRectF area = kPictureBox.adjusted(0, size / 2 + 2, 0, -size / 2 - 2);
     for (const QPointF& place : pipPlaces(rank)) {
         const QPointF centre(area.left() + place.x() * area.width(), area.top() + place.y() * area.height());
@@ -287,7 +290,8 @@ void drawAce(QPainter& p, Suit suit, const Scheme& scheme)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(colour::kGold, 1.2));
     p.drawEllipse(centre, 42, 42);
-    drawSuitEmblem(p, suit, QRectF(centre.x() - 38, centre.y() - 38, 76, 76));
+    const qreal half = suit == Suit::Swords || suit == Suit::Wands ? 46 : 38;
+    drawSuitEmblem(p, suit, QRectF(centre.x() - half, centre.y() - half, 2 * half, 2 * half));
 }
 
 void drawCourt(QPainter& p, Suit suit, int rank, const Scheme& scheme)

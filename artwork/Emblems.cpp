@@ -416,7 +416,7 @@ void drawCardBack(QPainter& painter, const QRectF& rect)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal unit = rect.width() / 130.0;
-    const qreal border = std::max(1.5, 5.0 * unit);
+    const qreal border = std::max(2.0, std::round(5.0 * unit));
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour::kStock);
     painter.drawRect(rect);
@@ -430,7 +430,11 @@ void drawCardBack(QPainter& painter, const QRectF& rect)
     painter.drawRect(panel);
 
     const QPointF centre = panel.center();
-    if (rect.width() >= 60) {
+    if (rect.width() < 60) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(colour::kGoldDark, 1));
+        painter.drawRect(panel.adjusted(1.5, 1.5, -1.5, -1.5));
+    } else {
         // A lattice of diamonds, laid out from the centre so both halves match.
         painter.save();
         painter.setClipRect(panel.adjusted(4 * unit, 4 * unit, -4 * unit, -4 * unit));

@@ -108,11 +108,23 @@ void drawFool(QPainter& p)
     // The bundle on its staff.
     p.setPen(outlinePen(kLine, 3.5));
     p.drawLine(QPointF(-6, 28), QPointF(34, -30));
-    p.setPen(outlinePen(QColor(110, 20, 30), 2));
-    p.setBrush(colour::kRuby);
-    p.drawEllipse(QPointF(34, -22), 12, 10);
-    p.setPen(outlinePen(colour::kGoldLight, 2));
-    p.drawLine(QPointF(27, -27), QPointF(40, -16));
+    QPainterPath pouch;
+    pouch.moveTo(30, -27);
+    pouch.cubicTo(18, -22, 20, -4, 33, -4);
+    pouch.cubicTo(46, -4, 48, -22, 38, -28);
+    pouch.closeSubpath();
+    p.setPen(outlinePen(QColor(90, 56, 24), 2));
+    QLinearGradient cloth(20, 0, 46, 0);
+    cloth.setColorAt(0, QColor(150, 100, 50));
+    cloth.setColorAt(0.4, QColor(220, 176, 110));
+    cloth.setColorAt(1, QColor(150, 100, 50));
+    p.setBrush(cloth);
+    p.drawPath(pouch);
+    p.setPen(outlinePen(QColor(120, 80, 40), 1.2));
+    p.drawLine(QPointF(27, -20), QPointF(30, -8));
+    p.drawLine(QPointF(40, -21), QPointF(37, -8));
+    p.setPen(outlinePen(colour::kRuby, 3));
+    p.drawLine(QPointF(29, -27), QPointF(39, -29));
     // The white rose.
     p.setPen(outlinePen(QColor(40, 80, 40), 2));
     p.drawLine(QPointF(-28, 24), QPointF(-24, 6));
@@ -484,29 +496,47 @@ void drawJustice(QPainter& p)
 
 void drawHangedMan(QPainter& p)
 {
-    // The living tau cross, and the haloed head hanging below it.
+    // The man hanging by one foot from the living tau cross, serene, his head in a halo.
     p.setPen(outlinePen(QColor(60, 34, 14), 2.5));
     QLinearGradient wood(-5, 0, 5, 0);
     wood.setColorAt(0, QColor(110, 60, 24));
     wood.setColorAt(0.4, QColor(200, 140, 80));
     wood.setColorAt(1, QColor(110, 60, 24));
     p.setBrush(wood);
-    p.drawRect(QRectF(-40, -42, 80, 9));
-    p.drawRect(QRectF(-33, -33, 8, 80));
-    p.drawRect(QRectF(25, -33, 8, 80));
-    for (qreal x : {-38.0, -18.0, 4.0, 28.0})
-        drawSparkle(p, QPointF(x, -46), 3, colour::kLeaf);
+    p.drawRect(QRectF(-40, -46, 80, 9));
+    p.drawRect(QRectF(-37, -37, 8, 86));
+    p.drawRect(QRectF(29, -37, 8, 86));
+    for (qreal x : {-36.0, -16.0, 6.0, 30.0})
+        drawSparkle(p, QPointF(x, -49), 3, colour::kLeaf);
     p.setPen(outlinePen(colour::kGoldLight, 1.5));
-    p.drawLine(QPointF(0, -33), QPointF(0, -2));
-    glow(p, QPointF(0, 16), 26, colour::kGoldLight);
-    p.setPen(outlinePen(kLine, 2));
+    p.drawLine(QPointF(0, -37), QPointF(0, -28));
+    glow(p, QPointF(0, 30), 24, colour::kGoldLight);
+    p.setPen(outlinePen(colour::kGold, 2));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(0, 16), 16, 16);
+    p.drawEllipse(QPointF(0, 30), 13, 13);
+    // The free leg crosses behind the one he hangs by.
+    const QColor hose(60, 100, 180);
+    const QColor dark(20, 24, 40);
+    for (const QColor& colour : {dark, hose}) {
+        const qreal width = colour == dark ? 8 : 5.5;
+        p.setPen(outlinePen(colour, width));
+        p.drawLine(QPointF(0, -28), QPointF(0, -2));
+        p.drawPolyline(QList<QPointF>{QPointF(0, -4), QPointF(13, -13), QPointF(3, -22)});
+    }
+    p.setPen(outlinePen(QColor(90, 10, 20), 1.5));
+    p.setBrush(colour::kRuby);
+    p.drawRoundedRect(QRectF(-9, -6, 18, 26), 4, 4);
+    p.setPen(outlinePen(colour::kGoldLight, 1.2));
+    p.drawLine(QPointF(-9, -1), QPointF(9, -1));
+    p.setPen(outlinePen(QColor(200, 160, 120), 3));
+    p.drawPolyline(QList<QPointF>{QPointF(-8, 16), QPointF(-13, 6), QPointF(-5, 0)});
+    p.drawPolyline(QList<QPointF>{QPointF(8, 16), QPointF(13, 6), QPointF(5, 0)});
+    p.setPen(outlinePen(QColor(90, 60, 40), 1.2));
     p.setBrush(QColor(238, 206, 170));
-    p.drawEllipse(QPointF(0, 16), 9, 11);
-    p.setPen(outlinePen(QColor(60, 40, 30), 1.5));
-    p.drawLine(QPointF(-4, 16), QPointF(-2, 16));
-    p.drawLine(QPointF(2, 16), QPointF(4, 16));
+    p.drawEllipse(QPointF(0, 29), 7, 8);
+    p.setPen(outlinePen(QColor(60, 40, 30), 1.2));
+    p.drawLine(QPointF(-3.5, 30), QPointF(-1.5, 30));
+    p.drawLine(QPointF(1.5, 30), QPointF(3.5, 30));
 }
 
 void drawDeath(QPainter& p)
@@ -543,34 +573,34 @@ void drawDeath(QPainter& p)
 
 void drawTemperance(QPainter& p)
 {
-    // Water poured from one cup into the other, with neither spilling.
-    p.setPen(outlinePen(QColor(200, 236, 250), 3.5));
-    p.setBrush(Qt::NoBrush);
+    // Water poured from one cup into the other, with neither spilling, under a rising sun.
+    glow(p, QPointF(30, -36), 14, colour::kGoldLight);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour::kGold);
+    p.drawEllipse(QPointF(30, -36), 7, 7);
+    p.save();
+    p.translate(-20, -18);
+    p.rotate(50);
+    drawSuitEmblem(p, Suit::Cups, QRectF(-22, -22, 44, 44));
+    p.restore();
+    drawSuitEmblem(p, Suit::Cups, QRectF(-8, 2, 48, 48));
     QPainterPath stream;
-    stream.moveTo(-18, -26);
-    stream.cubicTo(-2, -20, 16, -4, 16, 14);
+    stream.moveTo(-2, -26);
+    stream.cubicTo(8, -22, 16, -10, 16, 8);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(outlinePen(QColor(200, 236, 250), 4));
     p.drawPath(stream);
     p.setPen(outlinePen(QColor(90, 160, 210), 1.5));
     p.drawPath(stream);
-    p.save();
-    p.translate(-26, -30);
-    p.rotate(-60);
-    drawSuitEmblem(p, Suit::Cups, QRectF(-16, -16, 32, 32));
-    p.restore();
-    drawSuitEmblem(p, Suit::Cups, QRectF(0, 8, 34, 34));
     // The triangle within the square: spirit held in matter.
     p.setPen(outlinePen(colour::kGoldLight, 1.8));
-    p.drawRect(QRectF(-42, 14, 22, 22));
+    p.drawRect(QRectF(-44, 24, 20, 20));
     QPainterPath triangle;
-    triangle.moveTo(-31, 17);
-    triangle.lineTo(-22, 33);
-    triangle.lineTo(-40, 33);
+    triangle.moveTo(-34, 27);
+    triangle.lineTo(-26, 41);
+    triangle.lineTo(-42, 41);
     triangle.closeSubpath();
     p.drawPath(triangle);
-    glow(p, QPointF(30, -34), 12, colour::kGoldLight);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour::kGold);
-    p.drawEllipse(QPointF(30, -34), 6, 6);
 }
 
 void drawDevil(QPainter& p)
@@ -715,15 +745,28 @@ void drawMoon(QPainter& p)
         p.setBrush(colour::kGold);
         p.drawPath(drop);
     }
+    QPainterPath hills;
+    hills.moveTo(-50, 50);
+    hills.lineTo(-50, 40);
+    hills.cubicTo(-24, 30, 24, 30, 50, 40);
+    hills.lineTo(50, 50);
+    hills.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(34, 58, 70));
+    p.drawPath(hills);
     p.setPen(outlinePen(QColor(20, 16, 20), 1.5));
     towerShape(p, QRectF(-46, 24, 12, 24), QColor(110, 100, 110));
     towerShape(p, QRectF(34, 24, 12, 24), QColor(110, 100, 110));
-    QPainterPath path;
-    path.moveTo(-4, 50);
-    path.cubicTo(-10, 40, 8, 36, 0, 26);
+    // The path winding from the pool to the far hills, narrowing with distance.
+    QPainterPath road;
+    road.moveTo(0, 46);
+    road.cubicTo(-16, 38, 12, 32, 0, 24);
     p.setBrush(Qt::NoBrush);
-    p.setPen(outlinePen(colour::kGoldLight, 3));
-    p.drawPath(path);
+    p.setPen(outlinePen(QColor(196, 176, 128), 3.5));
+    p.drawPath(road);
+    p.setPen(outlinePen(QColor(120, 180, 220), 1.2));
+    p.setBrush(QColor(60, 110, 170));
+    p.drawEllipse(QPointF(0, 48), 20, 4);
 }
 
 void drawSun(QPainter& p)
@@ -777,6 +820,7 @@ void drawSun(QPainter& p)
 void drawJudgement(QPainter& p)
 {
     // The trumpet with its banner of the cross, sounding through the clouds.
+    p.setClipRect(QRectF(-50, -50, 100, 100), Qt::IntersectClip);
     for (int i = 0; i < 7; ++i) {
         const qreal angle = qDegreesToRadians(30 + i * 20.0);
         p.setPen(outlinePen(QColor(246, 224, 150, 170), 1.5));

@@ -62,12 +62,14 @@ void drawMoonAt(QPainter& p, QPointF centre, qreal radius)
     p.drawPath(disc.subtracted(bite));
 }
 
-// Draws a rendered card (or back) into a box turned about its bottom centre, with a soft shadow.
-void drawCardImage(QPainter& p, const QImage& card, QPointF pivot, QSizeF size, qreal angle)
+// Draws a rendered card (or back) turned by angle about pivot, its bottom centre lying radius above the pivot,
+// with a soft shadow: a fan of cards shares one pivot.
+void drawCardImage(QPainter& p, const QImage& card, QPointF pivot, QSizeF size, qreal angle, qreal radius = 0)
 {
     p.save();
     p.translate(pivot);
     p.rotate(angle);
+    p.translate(0, -radius);
     const QRectF box(-size.width() / 2, -size.height(), size.width(), size.height());
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 80));
@@ -105,11 +107,11 @@ QImage renderDetailsPicture()
     const QRectF area(QPointF(0, 0), QSizeF(kDetailsPictureSize));
     drawStarrySky(p, area, 0x5eedu, 60);
     drawMoonAt(p, QPointF(28, 26), 13);
-    const QSizeF cardSize(58, 100);
-    const QPointF pivot(area.center().x(), area.bottom() - 8);
+    const QSizeF cardSize(54, 93);
+    const QPointF pivot(area.center().x() + 6, area.bottom() + 40);
     const char* const fan[] = {"The Moon", "The Star", "The Sun"};
     for (int i = 0; i < 3; ++i)
-        drawCardImage(p, renderCardFace(cardIndexByName(fan[i])), pivot, cardSize, -20.0 + i * 20.0);
+        drawCardImage(p, renderCardFace(cardIndexByName(fan[i])), pivot, cardSize, -15.0 + i * 15.0, 50);
     drawGoldFrame(p, area);
     return image;
 }
