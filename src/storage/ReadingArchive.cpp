@@ -103,13 +103,12 @@ StorageValue<QString> fileTempReading(const AppFolder& folder, const FilingTarge
                                       const ReadingClock& clock)
 {
     const QDateTime moment = clock.now();
-    const StorageValue<QString> targetFolder = filingFolder(folder, target);
-    if (!targetFolder)
-        return targetFolder;
-
     const StorageValue<QByteArray> temp = readSmallFile(folder.tempRecord(), kMaxRecordBytes);
     if (!temp)
         return StorageValue<QString>::failure(QStringLiteral("There is no reading to save. %1").arg(temp.error()));
+    const StorageValue<QString> targetFolder = filingFolder(folder, target);
+    if (!targetFolder)
+        return targetFolder;
     QByteArray content = *temp;
     if (!content.isEmpty() && !content.endsWith('\n'))
         content += "\r\n";

@@ -62,9 +62,10 @@ qsizetype skipSeparator(QStringView text, qsizetype pos)
     return pos;
 }
 
-RecordItem makeItem(QString text)
+RecordItem makeItem(QString text, bool quoted)
 {
     RecordItem item;
+    item.quoted = quoted;
     item.key = recordKeyOf(text);
     if (item.key)
         item.value = text.mid(keyText(*item.key).size());
@@ -90,7 +91,8 @@ std::optional<QString> recordProblem(QByteArrayView bytes)
     if (bytes.contains('\0'))
         return QStringLiteral("is not a saved reading");
     const QList<RecordItem> items = splitRecordItems(decodeFileText(bytes));
-    if (std::none_of(items.cbegin(), items.cend(), [](const RecordItem& item) { return item.key.has_value(); }))
+    if (std::none_of(items.cbegin(), items.cend(),
+                     [](const RecordItem& item) { return item.quoted && item.key.has_value(); }))
         return QStringLiteral("is not a saved reading");
     return std::nullopt;
 }
@@ -138,13 +140,13 @@ QList<RecordItem> splitRecordItems(QStringView text)
                 value += text[pos];
                 ++pos;
             }
-            items.append(makeItem(std::move(value)));
+            items.append(makeItem(std::move(value), true));
             pos = skipSeparator(text, pos);
         } else {
             const qsizetype start = pos;
             while (pos < size && text[pos] != u',' && !isLineEnd(text[pos]))
                 ++pos;
-            items.append(makeItem(text.sliced(start, pos - start).trimmed().toString()));
+            items.append(makeItem(text.sliced(start, pos - start).trimmed().toString(), false));
             pos = skipSeparator(text, pos);
         }
     }

@@ -28,6 +28,8 @@ struct RecordItem
     std::optional<RecordKey> key;
     // The text after the key; empty without a key.
     QString value;
+    // Written between quotation marks, as every line of a record is.
+    bool quoted = false;
 };
 
 // Splits text into items: an item that begins with a double quotation mark runs to the closing one, where
@@ -81,7 +83,7 @@ QByteArray serializeRecord(const ReadingRecord& record);
 ReadingRecord parseRecordText(QStringView text);
 
 // The record in file bytes, or a failure in words when the bytes are empty, too large, binary, or hold no
-// record line at all.
+// record line at all (no quoted item that begins with a key).
 StorageValue<ReadingRecord> parseRecord(QByteArrayView bytes);
 
 // Reads and parses a record file; a missing, unreadable, oversized or foreign file is a failure in words.

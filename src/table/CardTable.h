@@ -1,28 +1,97 @@
 #pragma once
 
+#include "content/SpreadCatalogue.h"
 #include "storage/AppFolder.h"
 
+#include <QImage>
+#include <QLabel>
 #include <QWidget>
+
+class QMdiArea;
+class QMdiSubWindow;
 
 namespace quillmere {
 
-// A card table: ten card boxes with their position labels, laid out in a spread's shape. The same table
-// serves the automatic cast, the manual placements and the reopened reading; the window's objectName
-// ("frmAuto" or "frmReading") is set by whoever creates it.
+// One card box of a card table: the card's picture, sized to it, with the position number in its top-left
+// corner. Box i of a table has the objectName "p_i" and its number label "lbl_i".
+class CardBox : public QLabel
+{
+    Q_OBJECT
+public:
+    CardBox(int index, QWidget* parent);
+
+    int index() const { return m_index; }
+    // The picture shown, as turned; null when the box has none.
+    const QImage& picture() const { return m_picture; }
+    // Shows the picture and takes its size; a null picture empties the box and leaves its size.
+    void setPicture(const QImage& picture);
+    // The box's place on the table in twips; the pixel geometry follows it.
+    TwipsPoint place() const { return m_place; }
+    void setPlace(TwipsPoint place);
+    QLabel* numberLabel() const { return m_label; }
+
+    // The card the box was last given and how it lies; -1 when none.
+    int cardIndex() const { return m_cardIndex; }
+    bool isReversed() const { return m_reversed; }
+    bool isQuarterTurned() const { return m_quarterTurned; }
+
+private:
+    friend class CardTable;
+    int m_index;
+    QLabel* m_label;
+    QImage m_picture;
+    TwipsPoint m_place;
+    int m_cardIndex = -1;
+    bool m_reversed = false;
+    bool m_quarterTurned = false;
+};
+
+// A card table: ten card boxes with their position numbers, laid out in a spread's shape. The same table serves
+// the automatic cast ("frmAuto"), the manual placements ("frmAuto") and the reopened reading ("frmReading"); the
+// objectName is set by whoever creates it. The boxes start hidden, empty and at their design places.
 class CardTable : public QWidget
 {
     Q_OBJECT
 public:
+    static constexpr int kBoxCount = kMaxCardsInSpread;
+
     explicit CardTable(const AppFolder& folder, QWidget* parent = nullptr);
 
-    // Puts card cardIndex at position (from 0) of the named spread: the picture from the cards folder, turned
-    // half a turn when reversed, a quarter turn for the crossing card of the Celtic Cross; the box moves to
-    // the spread's place and is shown with its label. A picture that cannot be read leaves an empty box.
+    // Box of the 0-based position; nullptr outside 0..9.
+    CardBox* box(int position) const;
+
+    // Puts the card's picture into the box of the position, turned half a turn when reversed. The box does not
+    // move and is not shown. A picture that cannot be read leaves the box empty at its size.
+    void loadCard(int position, int cardIndex, bool reversed);
+    // Moves the box to the spread's place for the position and shows it with its number. The crossing card of the
+    // Celtic Cross is loaded again upright and turned a quarter. An unknown spread leaves the box where it is.
+    void placeBox(const QString& spreadKey, int position);
+    // loadCard, then placeBox.
     void placeCard(const QString& spreadKey, int position, int cardIndex, bool reversed);
     // Removes the pictures of all ten boxes; visibility, places and labels stay.
     void clearPictures();
     // Sizes the table to its first cardCount boxes wherever they are now.
     void sizeToCards(int cardCount);
+    // The table's size in twips, as last set by sizeToCards.
+    TwipsSize sizeInTwips() const { return m_size; }
+
+Q_SIGNALS:
+    // The table took a new size; the window holding it follows.
+    void tableResized();
+
+private:
+    const AppFolder& m_folder;
+    QList<CardBox*> m_boxes;
+    TwipsSize m_size;
 };
+
+// The text a screen reader gives for a card on a table, for example
+// "Position 2: The Crossing — Three of Cups, reversed".
+QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed);
+
+// Puts the table into the workspace as a child window at its top-left corner; the window scrolls the table when
+// it is larger than the workspace and follows the table's size. The window owns the table and deletes itself
+// when closed.
+QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table);
 
 } // namespace quillmere

@@ -222,6 +222,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("words");
         QTest::newRow("empty") << QByteArray() << QStringLiteral("is empty");
         QTest::newRow("only line ends") << QByteArray("\r\n\r\n") << QStringLiteral("not a saved reading");
+        QTest::newRow("key words never quoted")
+            << QByteArray("pic\r\ncards\r\nnamesake\r\n") << QStringLiteral("not a saved reading");
         QTest::newRow("text without keys") << QByteArray("hello, world\r\n") << QStringLiteral("not a saved reading");
         QTest::newRow("binary with NUL") << QByteArray("\"card1\",0\0\x01\x02", 12)
                                          << QStringLiteral("not a saved reading");

@@ -1,0 +1,26 @@
+#include "Artwork.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+// Renders the default deck, the spread pictures and the program's own pictures.
+// Usage: quillmere-artwork STAGE_DIR RESOURCE_DIR
+int main(int argc, char* argv[])
+{
+    // Text needs a font database, which needs a platform; the offscreen one needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList arguments = QGuiApplication::arguments();
+    if (arguments.size() != 3) {
+        err << "usage: quillmere-artwork STAGE_DIR RESOURCE_DIR\n";
+        return 2;
+    }
+    const QString error = quillmere::artwork::renderAll(arguments[1], arguments[2]);
+    if (!error.isEmpty()) {
+        err << "quillmere-artwork: " << error << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "table/AppContext.h"
+#include "table/ReadingHost.h"
+
+namespace quillmere {
+
+class CardTable;
+
+// The automatic cast, run when "Auto Cast Cards" opens the card table: empties the reading pane, writes the
+// header, draws the cards of the reading's spread and options, lays out and turns their pictures, writes the
+// interpretations (shown from the top), sizes the table and writes the temporary record, all before the table is
+// first shown. The table ("frmAuto") then opens at the workspace's top-left corner and the main window enters the
+// fresh-reading state. The workspace's window owns the table; closing it (Start Again) deletes it.
+CardTable* openAutomaticCast(AppContext& context, ReadingHost& host);
+
+} // namespace quillmere

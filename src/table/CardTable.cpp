@@ -1,0 +1,234 @@
+#include "table/CardTable.h"
+
+#include "content/Deck.h"
+#include "content/Twips.h"
+#include "table/CardPicture.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPalette>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace quillmere {
+
+namespace {
+
+// Design places of the ten boxes before a spread moves them: two rows of five.
+constexpr int kStartLefts[] = {240, 2280, 4560, 6600, 8640};
+constexpr int kStartTopFirstRow = 1320;
+constexpr int kStartTopSecondRow = 2160;
+constexpr int kLabelWidth = 615;
+constexpr int kLabelHeight = 495;
+// The number of position 7 stands a little to the right.
+constexpr int kSeventhLabelLeft = 120;
+
+TwipsPoint startPlace(int index)
+{
+    return {kStartLefts[index % 5], index < 5 ? kStartTopFirstRow : kStartTopSecondRow};
+}
+
+// A position's title without its leading "Card N", for example "The Crossing" from "Card 2: The Crossing".
+QString shortPositionTitle(const QString& spreadKey, int position)
+{
+    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
+    const SpreadPosition* spreadPosition = spread ? spread->position(position) : nullptr;
+    if (!spreadPosition)
+        return {};
+    static const QRegularExpression cardNumber(QStringLiteral("^Card\\s+\\d+\\s*[:\\-]?\\s*"));
+    return QString(spreadPosition->title).remove(cardNumber).trimmed();
+}
+
+// Shows the table's contents at their own size; the window around it is sized from this.
+class TableScrollArea : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->size() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
+
+} // namespace
+
+CardBox::CardBox(int index, QWidget* parent)
+    : QLabel(parent)
+    , m_index(index)
+    , m_label(new QLabel(QString::number(index + 1), this))
+{
+    setObjectName(QStringLiteral("p_%1").arg(index));
+    // The box keeps the system's window colour on the white table, so an empty box still shows as a rectangle.
+    setAutoFillBackground(true);
+    QPalette boxPalette = palette();
+    boxPalette.setColor(QPalette::Window, QPalette().color(QPalette::Window));
+    setPalette(boxPalette);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::NoFocus);
+
+    m_label->setObjectName(QStringLiteral("lbl_%1").arg(index));
+    m_label->setFont(positionLabelFont());
+    QPalette labelPalette = m_label->palette();
+    labelPalette.setColor(QPalette::WindowText, QColor(255, 0, 255));
+    m_label->setPalette(labelPalette);
+    m_label->setAutoFillBackground(false);
+    m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label->setGeometry(twipsToPixels(index == 6 ? kSeventhLabelLeft : 0), 0, twipsToPixels(kLabelWidth),
+                         twipsToPixels(kLabelHeight));
+    m_label->hide();
+
+    resize(emptyCardBoxSize());
+    setPlace(startPlace(index));
+    hide();
+}
+
+void CardBox::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    if (picture.isNull()) {
+        clear();
+        return;
+    }
+    setPixmap(QPixmap::fromImage(picture));
+    resize(picture.size());
+}
+
+void CardBox::setPlace(TwipsPoint place)
+{
+    m_place = place;
+    move(twipsToPixels(place.left), twipsToPixels(place.top));
+}
+
+CardTable::CardTable(const AppFolder& folder, QWidget* parent)
+    : QWidget(parent)
+    , m_folder(folder)
+{
+    setAutoFillBackground(true);
+    QPalette tablePalette = palette();
+    tablePalette.setColor(QPalette::Window, Qt::white);
+    setPalette(tablePalette);
+    for (int i = 0; i < kBoxCount; ++i)
+        m_boxes.append(new CardBox(i, this));
+    // Higher positions lie above lower ones where boxes overlap.
+    for (CardBox* cardBox : m_boxes)
+        cardBox->raise();
+    const TwipsSize initial{pixelsToTwips(480), pixelsToTwips(320)};
+    m_size = initial;
+    setFixedSize(twipsToPixels(initial.width), twipsToPixels(initial.height));
+}
+
+CardBox* CardTable::box(int position) const
+{
+    return position >= 0 && position < kBoxCount ? m_boxes[position] : nullptr;
+}
+
+void CardTable::loadCard(int position, int cardIndex, bool reversed)
+{
+    CardBox* cardBox = box(position);
+    if (!cardBox)
+        return;
+    cardBox->m_cardIndex = cardIndex;
+    cardBox->m_reversed = reversed;
+    cardBox->m_quarterTurned = false;
+    const QImage picture = loadCardPicture(m_folder, cardIndex);
+    // A picture that cannot be read leaves the box as it was: empty on a fresh table.
+    if (!picture.isNull())
+        cardBox->setPicture(reversed ? rotatePicture180(picture) : picture);
+}
+
+void CardTable::placeBox(const QString& spreadKey, int position)
+{
+    CardBox* cardBox = box(position);
+    if (!cardBox)
+        return;
+    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
+    if (const SpreadPosition* spreadPosition = spread ? spread->position(position) : nullptr)
+        cardBox->setPlace(spreadPosition->place);
+    if (isCrossingCard(spreadKey, position)) {
+        // The crossing card lies across the first card instead of being reversed.
+        cardBox->m_reversed = false;
+        cardBox->m_quarterTurned = true;
+        const QImage upright = loadCardPicture(m_folder, cardBox->m_cardIndex);
+        if (!upright.isNull())
+            cardBox->setPicture(rotatePicture90(upright));
+    }
+    if (Deck::isValidIndex(cardBox->m_cardIndex))
+        cardBox->setAccessibleName(
+            cardBoxAccessibleName(spreadKey, position, cardBox->m_cardIndex, cardBox->m_reversed));
+    cardBox->numberLabel()->setEnabled(true);
+    cardBox->numberLabel()->show();
+    cardBox->setEnabled(true);
+    cardBox->show();
+}
+
+void CardTable::placeCard(const QString& spreadKey, int position, int cardIndex, bool reversed)
+{
+    loadCard(position, cardIndex, reversed);
+    placeBox(spreadKey, position);
+}
+
+void CardTable::clearPictures()
+{
+    for (CardBox* cardBox : m_boxes)
+        cardBox->setPicture(QImage());
+}
+
+void CardTable::sizeToCards(int cardCount)
+{
+    QList<TwipsPoint> places;
+    for (int i = 0; i < std::min(cardCount, static_cast<int>(kBoxCount)); ++i)
+        places.append(m_boxes[i]->place());
+    m_size = cardTableSize(cardCount, places);
+    setFixedSize(twipsToPixels(m_size.width), twipsToPixels(m_size.height));
+    Q_EMIT tableResized();
+}
+
+QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed)
+{
+    const QString title = shortPositionTitle(spreadKey, position);
+    QString name = QStringLiteral("Position %1").arg(position + 1);
+    if (!title.isEmpty())
+        name += QStringLiteral(": ") + title;
+    if (Deck::isValidIndex(cardIndex))
+        name += QStringLiteral(" \u2014 ") + Deck::instance().name(cardIndex);
+    if (reversed)
+        name += QStringLiteral(", reversed");
+    return name;
+}
+
+QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)
+{
+    auto* scrollArea = new TableScrollArea;
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setWidgetResizable(false);
+    scrollArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette areaPalette = scrollArea->palette();
+    areaPalette.setColor(QPalette::Window, Qt::white);
+    scrollArea->setPalette(areaPalette);
+    scrollArea->setWidget(table);
+
+    QMdiSubWindow* window = workspace->addSubWindow(scrollArea);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(QStringLiteral("Quillmere v1.0"));
+    window->setObjectName(table->objectName() + QStringLiteral("Window"));
+
+    // The window takes the table's size, but never more than the workspace shows; the rest scrolls.
+    const auto fit = [workspace, window, scrollArea] {
+        scrollArea->updateGeometry();
+        QSize wanted = window->sizeHint();
+        const QSize visible = workspace->viewport()->size();
+        if (visible.width() > 0 && visible.height() > 0)
+            wanted = wanted.boundedTo(visible);
+        window->resize(wanted);
+    };
+    QObject::connect(table, &CardTable::tableResized, window, fit);
+    fit();
+    window->move(0, 0);
+    window->show();
+    return window;
+}
+
+} // namespace quillmere

@@ -1,0 +1,423 @@
+#include "table/ManualBoard.h"
+
+#include "content/Deck.h"
+#include "content/Twips.h"
+#include "engine/Draw.h"
+#include "engine/ReadingComposer.h"
+#include "table/CardPicture.h"
+#include "table/CardTable.h"
+#include "table/TempRecord.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
+
+namespace quillmere {
+
+namespace {
+
+constexpr QColor kBoardGrey{64, 64, 64};
+constexpr QColor kInstructionBlue{0, 0, 64};
+constexpr QColor kPanelNavy{0, 0, 128};
+constexpr QColor kWaitYellow{255, 255, 192};
+constexpr int kMajorOnlyCards = kMajorArcanaCount;
+constexpr int kMinorOnlyCards = kDeckSize - kMajorArcanaCount;
+constexpr int kCompletionPauseMs = 3000;
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+void paintBackground(QWidget* widget, const QColor& background, const QColor& text = Qt::white)
+{
+    widget->setAutoFillBackground(true);
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::Window, background);
+    colours.setColor(QPalette::WindowText, text);
+    widget->setPalette(colours);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, const QRect& geometry,
+                  const QColor& background, const QFont& font)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setGeometry(geometry);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(font);
+    paintBackground(label, background);
+    return label;
+}
+
+// What the information panel shows while the Celtic Cross is laid, after the position placed (from 1).
+QString celticCrossLayingText(int placedPosition)
+{
+    switch (placedPosition) {
+    case 1:
+        return QStringLiteral("Card 2\r\n\r\nThe Crossing");
+    case 2:
+        return QStringLiteral("Card 3: The Root");
+    case 3:
+        return QStringLiteral("Card 4: The Past");
+    case 4:
+        return QStringLiteral("Card 5: The Crown");
+    case 5:
+        return QStringLiteral("Card 6: The Future");
+    case 6:
+        return QStringLiteral("Card 7: The Questioner");
+    case 7:
+        return QStringLiteral("Card 8: The House");
+    case 8:
+    case 9:
+        return QStringLiteral("Card 9: The Inside\r\nCard 10: The Outcome");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+FaceDownCard::FaceDownCard(int index, const QImage& back, QWidget* parent)
+    : QAbstractButton(parent)
+    , m_index(index)
+    , m_back(QPixmap::fromImage(back))
+{
+    setObjectName(QStringLiteral("p_%1").arg(index));
+    setAccessibleName(QStringLiteral("Face-down card %1").arg(index + 1));
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+QSize FaceDownCard::sizeHint() const
+{
+    return {twipsToPixels(350), twipsToPixels(600)};
+}
+
+void FaceDownCard::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // The second card is borderless and flat; the others have a raised border.
+    const bool flat = m_index == 1;
+    const QRect face = flat ? rect() : rect().adjusted(2, 2, -2, -2);
+    painter.drawPixmap(face, m_back);
+    if (!flat)
+        qDrawShadePanel(&painter, rect(), palette(), isDown(), 2);
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(255, 255, 0), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void FaceDownCard::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        animateClick();
+        return;
+    case Qt::Key_Left:
+        Q_EMIT moveRequested(m_index, -1, 0);
+        return;
+    case Qt::Key_Right:
+        Q_EMIT moveRequested(m_index, 1, 0);
+        return;
+    case Qt::Key_Up:
+        Q_EMIT moveRequested(m_index, 0, -1);
+        return;
+    case Qt::Key_Down:
+        Q_EMIT moveRequested(m_index, 0, 1);
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
+    }
+}
+
+ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_host(host)
+{
+    setObjectName(QStringLiteral("frmManual"));
+    setWindowTitle(QStringLiteral("Quillmere v1.0"));
+    setFixedSize(twipsToPixels(7545), twipsToPixels(6000));
+    setFont(verdanaFont(8.25));
+    paintBackground(this, kBoardGrey);
+
+    CurrentReading& reading = context.reading;
+    reading.manualMode = true;
+    const SpreadCatalogue& catalogue = SpreadCatalogue::instance();
+    const Spread* spread = catalogue.byKey(reading.spreadName);
+    if (!spread)
+        spread = catalogue.at(reading.spreadIndex);
+    m_spreadKey = spread ? spread->name : reading.spreadName;
+    m_cardCount = std::clamp(spread ? spread->cardCount() : reading.cardCount, 1, int(kMaxCardsInSpread));
+
+    makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Please select cards one by one to do a manual reading"),
+              twipsRect(142, 240, 2415, 1335), kInstructionBlue, verdanaFont(10, true));
+
+    auto* spreadPicture = new QLabel(this);
+    spreadPicture->setObjectName(QStringLiteral("picManual"));
+    spreadPicture->setGeometry(twipsRect(90, 1680, 2415, 4095));
+    spreadPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (spread) {
+        const QImage picture(context.folder.path(spread->picturePath()));
+        if (!picture.isNull())
+            spreadPicture->setPixmap(QPixmap::fromImage(
+                picture.width() > spreadPicture->width() || picture.height() > spreadPicture->height()
+                    ? picture.scaled(spreadPicture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                    : picture));
+    }
+
+    // A text longer than the panel scrolls inside it.
+    auto* panelArea = new QScrollArea(this);
+    panelArea->setObjectName(QStringLiteral("txtDispArea"));
+    panelArea->setGeometry(twipsRect(2662, 240, 4740, 1550));
+    panelArea->setFrameShape(QFrame::NoFrame);
+    panelArea->setWidgetResizable(true);
+    panelArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panelArea->setFocusPolicy(Qt::NoFocus);
+    paintBackground(panelArea->viewport(), kPanelNavy);
+    m_panel = makeLabel(nullptr, QStringLiteral("txtDisp"), QString(), QRect(), kPanelNavy, verdanaFont(9, true));
+    m_panel->setContentsMargins(4, 2, 4, 2);
+    panelArea->setWidget(m_panel);
+
+    auto* pictures = new QFrame(this);
+    pictures->setObjectName(QStringLiteral("fraPictures"));
+    pictures->setGeometry(twipsRect(2520, 1740, 5055, 4035));
+    pictures->setFrameShape(QFrame::Box);
+    paintBackground(pictures, kBoardGrey);
+
+    const QImage cardBack = cardBackPicture({twipsToPixels(350), twipsToPixels(600)});
+    for (int i = 0; i < kFaceDownCount; ++i) {
+        auto* card = new FaceDownCard(i, cardBack, pictures);
+        card->setGeometry(twipsToPixels(90 + 375 * (i % kColumns)), twipsToPixels(180 + 630 * (i / kColumns)),
+                          twipsToPixels(350), twipsToPixels(600));
+        connect(card, &QAbstractButton::clicked, this, [this, i] { pick(i); });
+        connect(card, &FaceDownCard::moveRequested, this, &ManualBoard::moveFocus);
+        m_cards.append(card);
+    }
+
+    // The wait panel covers the board while the cards are drawn.
+    m_waitPanel = new QFrame(this);
+    m_waitPanel->setObjectName(QStringLiteral("picMessage"));
+    m_waitPanel->setGeometry(twipsRect(1125, 2513, 5295, 975));
+    paintBackground(m_waitPanel, kWaitYellow, Qt::black);
+    makeLabel(m_waitPanel, QStringLiteral("lblWait"), QStringLiteral("Please Wait ..."), twipsRect(60, 60, 5175, 840),
+              kBoardGrey, verdanaFont(10, true));
+    makeLabel(m_waitPanel, QStringLiteral("lblWaitText"),
+              QStringLiteral("Quillmere Software is generating the Tarot result...."), twipsRect(90, 360, 5115, 555),
+              kBoardGrey, verdanaFont(8.25));
+    m_waitPanel->hide();
+
+    // Below the visible area: reached only with the Tab key.
+    auto* back = new QPushButton(QStringLiteral("Back"), this);
+    back->setObjectName(QStringLiteral("cmdBack"));
+    back->setGeometry(twipsRect(6497, 7785, 975, 375));
+    connect(back, &QPushButton::clicked, this, [this] {
+        Q_EMIT backRequested();
+        closeBoard();
+    });
+    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+    exit->setObjectName(QStringLiteral("cmdCancel"));
+    exit->setGeometry(twipsRect(5350, 7785, 1095, 375));
+    connect(exit, &QPushButton::clicked, this, [this] {
+        Q_EMIT exitRequested();
+        // Closing the main window ends the program.
+        if (QMdiArea* workspace = m_host.workspace())
+            workspace->window()->close();
+    });
+
+    showCardInfo(QStringLiteral("0"));
+
+    // Only the permitted part of the deck lies on the board; majors-only is tested first.
+    int permitted = kFaceDownCount;
+    if (reading.majorOnly)
+        permitted = kMajorOnlyCards;
+    else if (reading.minorOnly)
+        permitted = kMinorOnlyCards;
+    for (int i = permitted; i < kFaceDownCount; ++i) {
+        m_cards[i]->hide();
+        m_cards[i]->setEnabled(false);
+    }
+    // One card at a time takes part in the Tab order; the arrow keys move among the others.
+    m_cards[0]->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(m_cards[0], back);
+    setTabOrder(back, exit);
+}
+
+FaceDownCard* ManualBoard::faceDownCard(int index) const
+{
+    return index >= 0 && index < kFaceDownCount ? m_cards[index] : nullptr;
+}
+
+void ManualBoard::showCardInfo(const QString& position)
+{
+    if (const std::optional<QString> text = positionPanelText(m_spreadKey, position))
+        setPanelText(*text);
+}
+
+void ManualBoard::setPanelText(const QString& text)
+{
+    m_panelText = text;
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_panel->setText(shown);
+    m_panel->setAccessibleName(shown);
+}
+
+void ManualBoard::moveFocus(int from, int columns, int rows)
+{
+    const int step = rows != 0 ? rows * kColumns : columns;
+    for (int i = from + step; i >= 0 && i < kFaceDownCount; i += step) {
+        FaceDownCard* card = m_cards[i];
+        if (card->isHidden() || !card->isEnabled())
+            continue;
+        for (FaceDownCard* other : std::as_const(m_cards))
+            other->setFocusPolicy(Qt::ClickFocus);
+        card->setFocusPolicy(Qt::StrongFocus);
+        card->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+}
+
+void ManualBoard::pick(int index)
+{
+    FaceDownCard* card = faceDownCard(index);
+    // From the last pick on the board takes no more picks, so the reading is completed once.
+    if (m_completing || !card || card->isHidden() || !card->isEnabled())
+        return;
+    const bool hadFocus = card->hasFocus() || card->focusPolicy() == Qt::StrongFocus;
+    card->hide();
+    card->setEnabled(false);
+    if (hadFocus) {
+        moveFocus(index, 1, 0);
+        if (card->focusPolicy() == Qt::StrongFocus)
+            moveFocus(index, -1, 0);
+    }
+    if (m_picksMade < m_cardCount - 1) {
+        ++m_picksMade;
+        showCardInfo(QString::number(m_picksMade));
+        return;
+    }
+    ++m_picksMade;
+    m_completing = true;
+    for (FaceDownCard* other : std::as_const(m_cards))
+        other->setEnabled(false);
+    complete();
+}
+
+void ManualBoard::complete()
+{
+    m_waitPanel->show();
+    m_waitPanel->raise();
+    repaint();
+    m_context.pause.wait(kCompletionPauseMs);
+
+    CurrentReading& reading = m_context.reading;
+    // The lists belong to this reading alone: nothing of an earlier cast is carried into it.
+    reading.drawnCards.clear();
+    reading.orientationFlags.clear();
+    reading.reversedCards.clear();
+    for (int k = 0; k < m_cardCount; ++k)
+        drawAndPlace(k);
+
+    m_host.enterFreshReadingState();
+    StyledTextWriter out(m_text);
+    writeCardInterpretations(out, reading, reading.drawnCards, reading.reversedCards);
+    m_host.setReadingText(m_text);
+    closeBoard();
+}
+
+void ManualBoard::openCardTable()
+{
+    m_table = new CardTable(m_context.folder);
+    m_table->setObjectName(QStringLiteral("frmAuto"));
+    // Opening the table for a manual reading writes the header and only clears its pictures.
+    m_text.clear();
+    StyledTextWriter out(m_text);
+    writeReadingHeader(out, m_context.reading, m_context.reading.spreadName, m_context.clock);
+    m_host.setReadingText(m_text);
+    m_table->clearPictures();
+    if (QMdiArea* workspace = m_host.workspace())
+        showCardTable(workspace, m_table);
+}
+
+void ManualBoard::drawAndPlace(int position)
+{
+    CurrentReading& reading = m_context.reading;
+    if (!reading.drawnCards.exists())
+        reading.drawnCards = CardList::filled(1);
+    else
+        reading.drawnCards.append(0);
+    QList<int> flags = reading.orientationFlags.values();
+    flags.resize(reading.drawnCards.size(), 0);
+    reading.orientationFlags = CardList::of(flags);
+
+    const DrawPool pool = *drawPool(reading.majorOnly ? false : reading.minorOnly, reading.majorOnly);
+    const int card = drawDistinctCard(pool, reading.drawnCards, position, m_context.random, repaintPendingWindows);
+    reading.drawnCards.set(position, card);
+
+    if (!m_table)
+        openCardTable();
+
+    bool reversed = false;
+    if (reading.reversalsAllowed) {
+        reversed = decideReversed(m_context.random.next());
+        // The crossing card is turned a quarter instead.
+        if (isCrossingCard(m_spreadKey, position))
+            reversed = false;
+    }
+    m_table->loadCard(position, card, reversed);
+    reading.orientationFlags.set(position, reversed ? 1 : 0);
+    if (reversed)
+        reading.reversedCards.append(card);
+
+    // The spread's placement: the card goes to its place, the panel names the next position while the cards are
+    // laid, the temporary record holds the cards placed so far and the table grows to them.
+    if (position + 1 < m_cardCount) {
+        if (m_spreadKey == SpreadCatalogue::celticCrossKey())
+            setPanelText(celticCrossLayingText(position + 1));
+        else
+            showCardInfo(QString::number(position + 1));
+    }
+    m_table->placeBox(m_spreadKey, position);
+    rewriteTempRecord(m_context);
+    m_table->sizeToCards(m_cardCount);
+
+    m_host.enterFreshReadingState();
+}
+
+void ManualBoard::closeBoard()
+{
+    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        window->close();
+    else
+        close();
+}
+
+ManualBoard* openManualBoard(AppContext& context, ReadingHost& host)
+{
+    QMdiArea* workspace = host.workspace();
+    auto* board = new ManualBoard(context, host);
+    QMdiSubWindow* window
+        = workspace->addSubWindow(board, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setObjectName(QStringLiteral("frmManualWindow"));
+    window->setWindowTitle(board->windowTitle());
+    window->adjustSize();
+    const QSize free = workspace->viewport()->size() - window->size();
+    window->move(std::max(0, free.width() / 2), std::max(0, free.height() / 3));
+    window->show();
+    board->faceDownCard(0)->setFocus(Qt::OtherFocusReason);
+    return board;
+}
+
+} // namespace quillmere
