@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace quillmere {
 
@@ -220,8 +221,15 @@ QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)
         scrollArea->updateGeometry();
         QSize wanted = window->sizeHint();
         const QSize visible = workspace->viewport()->size();
-        if (visible.width() > 0 && visible.height() > 0)
+        if (visible.width() > 0 && visible.height() > 0) {
+            // A scroll bar in one direction takes room from the other, which the window gives back where it can.
+            const int scrollBar = scrollArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea);
+            if (wanted.height() > visible.height())
+                wanted.rwidth() += scrollBar;
+            if (wanted.width() > visible.width())
+                wanted.rheight() += scrollBar;
             wanted = wanted.boundedTo(visible);
+        }
         window->resize(wanted);
     };
     QObject::connect(table, &CardTable::tableResized, window, fit);

@@ -348,6 +348,9 @@ void ManualBoard::openCardTable()
     m_table->clearPictures();
     if (QMdiArea* workspace = m_host.workspace())
         showCardTable(workspace, m_table);
+    // The board stays in front while the cards are laid, so its panel can be read.
+    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        window->raise();
 }
 
 void ManualBoard::drawAndPlace(int position)

@@ -287,7 +287,14 @@ void TestManualBoard::noSecondCompletion()
     QTest::mouseClick(board->faceDownCard(10), Qt::LeftButton);
     // While the cards are drawn, the remaining face-down cards are clicked and keyed at.
     int tries = 0;
+    int stackChecks = 0;
     random.probe = [&] {
+        if (t.reading.drawnCards.size() == 2 && stackChecks++ == 0) {
+            // The board stays in front of the table while the cards are laid.
+            const QList<QMdiSubWindow*> stack = host.workspace()->subWindowList(QMdiArea::StackingOrder);
+            QCOMPARE(stack.size(), 2);
+            QCOMPARE(stack.last()->widget(), board);
+        }
         if (tries++ > 0)
             return;
         QVERIFY(board->isCompleting());
@@ -299,6 +306,7 @@ void TestManualBoard::noSecondCompletion()
     QTest::mouseClick(board->faceDownCard(11), Qt::LeftButton);
 
     QCOMPARE(t.pause.waits.size(), 1);
+    QVERIFY(stackChecks > 0);
     QCOMPARE(t.reading.drawnCards.size(), 2);
     QCOMPARE(t.reading.orientationFlags.size(), 2);
     QVERIFY(t.reading.reversedCards.size() <= 2);
