@@ -80,9 +80,9 @@ SaveReadingDialog::SaveReadingDialog(AppContext& context, QWidget* parent)
     setTwipGeometry(picture, 5115, 1080, 2265, 2415);
     showDetailsPicture(picture);
 
-    connect(m_optUnderProfile, &QRadioButton::clicked, this, [this] { m_cboProfiles->setEnabled(true); });
-    // The list keeps showing its choice, but saving under Miscellaneous never reads it.
-    connect(m_optUnderMisc, &QRadioButton::clicked, this, [this] { m_cboProfiles->setEnabled(false); });
+    // The list is usable only under "Save for Profile"; under Miscellaneous it keeps showing its choice, which
+    // saving never reads. Toggled rather than clicked, so the arrow keys work the same.
+    connect(m_optUnderProfile, &QRadioButton::toggled, m_cboProfiles, &QComboBox::setEnabled);
     connect(save, &QPushButton::clicked, this, &SaveReadingDialog::onCmdSaveReadingClicked);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -167,19 +167,16 @@ StorageValue<QList<SavedReadingEntry>> listSavedReadings(const AppFolder& folder
         SavedReadingEntry entry;
         entry.fileName = name;
         entry.fileEntry = name;
-        QFile file(dir.filePath(name));
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = file.read(kMaxRecordBytes + 1);
-            if (bytes.size() <= kMaxRecordBytes && !bytes.contains('\0')) {
-                for (const RecordItem& item : splitRecordItems(decodeFileText(bytes))) {
-                    if (item.key == RecordKey::YourDate) {
-                        entry.displayLine += item.value;
-                    } else if (item.key == RecordKey::YourTime) {
-                        entry.displayLine += kFiveBlanks + item.value;
-                    } else if (item.key == RecordKey::Desc) {
-                        entry.displayLine += kFiveBlanks + item.value;
-                        entry.fileEntry += kFiveBlanks + item.value;
-                    }
+        const std::optional<QByteArray> bytes = readFileAtMost(dir.filePath(name), kMaxRecordBytes);
+        if (bytes && bytes->size() <= kMaxRecordBytes && !bytes->contains('\0')) {
+            for (const RecordItem& item : splitRecordItems(decodeFileText(*bytes))) {
+                if (item.key == RecordKey::YourDate) {
+                    entry.displayLine += item.value;
+                } else if (item.key == RecordKey::YourTime) {
+                    entry.displayLine += kFiveBlanks + item.value;
+                } else if (item.key == RecordKey::Desc) {
+                    entry.displayLine += kFiveBlanks + item.value;
+                    entry.fileEntry += kFiveBlanks + item.value;
                 }
             }
         }

@@ -128,17 +128,20 @@ QList<RecordItem> splitRecordItems(QStringView text)
             QString value;
             ++pos;
             while (pos < size) {
-                if (text[pos] == u'"') {
-                    if (pos + 1 < size && text[pos + 1] == u'"') {
-                        value += u'"';
-                        pos += 2;
-                        continue;
-                    }
-                    ++pos;
+                const qsizetype quote = text.indexOf(u'"', pos);
+                if (quote < 0) {
+                    value += text.sliced(pos);
+                    pos = size;
                     break;
                 }
-                value += text[pos];
-                ++pos;
+                value += text.sliced(pos, quote - pos);
+                if (quote + 1 < size && text[quote + 1] == u'"') {
+                    value += u'"';
+                    pos = quote + 2;
+                    continue;
+                }
+                pos = quote + 1;
+                break;
             }
             items.append(makeItem(std::move(value), true));
             pos = skipSeparator(text, pos);
@@ -255,6 +258,26 @@ StorageValue<ReadingRecord> parseRecord(QByteArrayView bytes)
     return parseRecordText(decodeFileText(bytes));
 }
 
+std::optional<QByteArray> readFileAtMost(const QString& path, qsizetype maxBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return std::nullopt;
+    // In pieces, never more than one piece past the limit: a device that never ends (or a file that grows)
+    // stops there, and a small file does not reserve the whole limit.
+    QByteArray bytes;
+    std::array<char, 16384> piece{};
+    while (bytes.size() <= maxBytes) {
+        const qint64 count = file.read(piece.data(), static_cast<qint64>(piece.size()));
+        if (count < 0)
+            return std::nullopt;
+        if (count == 0)
+            break;
+        bytes.append(piece.data(), static_cast<qsizetype>(count));
+    }
+    return bytes;
+}
+
 StorageValue<QByteArray> readSmallFile(const QString& path, qsizetype maxBytes)
 {
     const QFileInfo info(path);
@@ -262,17 +285,12 @@ StorageValue<QByteArray> readSmallFile(const QString& path, qsizetype maxBytes)
         return StorageValue<QByteArray>::failure(QStringLiteral("The file %1 does not exist.").arg(path));
     if (info.isDir())
         return StorageValue<QByteArray>::failure(QStringLiteral("%1 is a folder, not a file.").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return StorageValue<QByteArray>::failure(
-            QStringLiteral("The file %1 could not be read: %2").arg(path, file.errorString()));
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (bytes.size() > maxBytes)
+    std::optional<QByteArray> bytes = readFileAtMost(path, maxBytes);
+    if (!bytes)
+        return StorageValue<QByteArray>::failure(QStringLiteral("The file %1 could not be read.").arg(path));
+    if (bytes->size() > maxBytes)
         return StorageValue<QByteArray>::failure(QStringLiteral("The file %1 is too large.").arg(path));
-    if (file.error() != QFileDevice::NoError)
-        return StorageValue<QByteArray>::failure(
-            QStringLiteral("The file %1 could not be read: %2").arg(path, file.errorString()));
-    return bytes;
+    return *std::move(bytes);
 }
 
 StorageValue<ReadingRecord> readRecordFile(const QString& path)

@@ -89,6 +89,10 @@ StorageValue<ReadingRecord> parseRecord(QByteArrayView bytes);
 // Reads and parses a record file; a missing, unreadable, oversized or foreign file is a failure in words.
 StorageValue<ReadingRecord> readRecordFile(const QString& path);
 
+// The first maxBytes + 1 bytes of a file at most (so a larger file shows as larger); nothing when it cannot be
+// opened or read.
+std::optional<QByteArray> readFileAtMost(const QString& path, qsizetype maxBytes);
+
 // Reads at most maxBytes of a file; a larger file, a missing one or one that cannot be read is a failure.
 StorageValue<QByteArray> readSmallFile(const QString& path, qsizetype maxBytes);
 
