@@ -184,6 +184,16 @@ int runSave(const QStringList& args, CommandIo& io)
     return kExitSuccess;
 }
 
+// A list entry on one output line: each line break (CRLF, CR or LF) and each tab becomes one blank.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    return text;
+}
+
 int runReadings(const QStringList& args, CommandIo& io)
 {
     const ParsedArguments parsed = parseArguments(args, {QStringLiteral("--app-folder")}, {});
@@ -198,7 +208,7 @@ int runReadings(const QStringList& args, CommandIo& io)
     if (!entries)
         return failure(io, entries.error());
     for (const SavedReadingEntry& entry : *entries)
-        io.out << entry.fileEntry << '\t' << entry.displayLine << '\n';
+        io.out << oneLine(entry.fileEntry) << '\t' << oneLine(entry.displayLine) << '\n';
     return kExitSuccess;
 }
 
@@ -293,7 +303,8 @@ QList<Command> fileCommands()
          "  readings (PROFILE | misc) --app-folder DIR\n"
          "                            one line per saved reading of the profile (or of Miscellaneous),\n"
          "                            FILEENTRY<TAB>DISPLAYLINE: the file name and its descriptions, then the\n"
-         "                            date, time and descriptions, each part after five blanks",
+         "                            date, time and descriptions, each part after five blanks; a line break\n"
+         "                            or tab inside a description is printed as one blank",
          runReadings},
         {"show",
          "  show FILE [--format text|json|html|ansi] [--app-folder DIR]\n"

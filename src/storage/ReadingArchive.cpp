@@ -113,6 +113,9 @@ StorageValue<QString> fileTempReading(const AppFolder& folder, const FilingTarge
     if (!content.isEmpty() && !content.endsWith('\n'))
         content += "\r\n";
     content += appendDescriptionLine(description.trimmed()).toUtf8();
+    if (content.size() > kMaxRecordBytes)
+        return StorageValue<QString>::failure(QStringLiteral(
+            "The reading could not be saved: with its description it would be too large to open again."));
 
     QString savedPath;
     for (int attempt = 0; attempt < kStampAttempts && savedPath.isEmpty(); ++attempt) {

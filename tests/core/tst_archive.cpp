@@ -258,6 +258,19 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(QFileInfo(dir().path()).dir().filePath(QStringLiteral("outside"))));
     }
 
+    void aSavedReadingMustStayReadable()
+    {
+        QByteArray temp = serializeRecord(tempRecordOf(automaticReading(), m_clock));
+        temp += "\"desc" + QByteArray(kMaxRecordBytes - temp.size() - 10, 'x') + "\"\r\n";
+        writeFile(folder().tempRecord(), temp);
+        const StorageValue<QString> saved = fileTempReading(folder(), FilingTarget::profile(QStringLiteral("Jane")),
+                                                            QStringLiteral("one more description"), m_clock);
+        QVERIFY(!saved.ok());
+        QVERIFY2(saved.error().contains(QLatin1String("too large")), qPrintable(saved.error()));
+        QCOMPARE(entriesOf(profileFolder()), QStringList{QStringLiteral("Jane")});
+        QCOMPARE(fileBytes(folder().tempRecord()), temp);
+    }
+
     void miscellaneousIsCreatedOnFirstUseOrFailsInWords()
     {
         QVERIFY(writeTempReading(folder(), automaticReading(), m_clock).ok());

@@ -109,11 +109,12 @@ private Q_SLOTS:
         QVERIFY(run.out.contains(QStringLiteral("Spread Type - Celtic Cross")));
 
         run = runCli(withFolder({QStringLiteral("save"), QStringLiteral("--misc"), QStringLiteral("--description"),
-                                 QStringLiteral("second")}));
+                                 QStringLiteral("second\r\nlook\tagain")}));
         QCOMPARE(run.exitCode, 0);
         run = runCli(withFolder({QStringLiteral("readings"), QStringLiteral("misc")}));
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.contains(five + QStringLiteral("first look") + five + QStringLiteral("second\t")));
+        QCOMPARE(run.out.count(QLatin1Char('\n')), 1);
+        QVERIFY(run.out.contains(five + QStringLiteral("first look") + five + QStringLiteral("second look again\t")));
     }
 
     void refusalsOnStandardError_data()

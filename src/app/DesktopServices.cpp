@@ -1,0 +1,52 @@
+#include "app/DesktopServices.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QThread>
+#include <QWidget>
+
+namespace quillmere {
+
+QString MessageBoxNotifier::displayText(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+void MessageBoxNotifier::show(QWidget* parent, Icon icon, const QString& title, const QString& text)
+{
+    QMessageBox::Icon boxIcon = QMessageBox::Information;
+    switch (icon) {
+    case Icon::Information:
+        boxIcon = QMessageBox::Information;
+        break;
+    // Refusals and start-up failures show the same stop sign.
+    case Icon::Error:
+    case Icon::Critical:
+        boxIcon = QMessageBox::Critical;
+        break;
+    }
+    QMessageBox box(boxIcon, title, displayText(text), QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void SleepingPause::wait(int milliseconds)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->isVisible())
+            window->repaint();
+    }
+    QThread::msleep(static_cast<unsigned long>(std::max(0, milliseconds)));
+}
+
+void DesktopUrlOpener::open(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+} // namespace quillmere

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/Startup.h"
+#include "table/AppContext.h"
+
+#include <memory>
+
+namespace quillmere {
+
+class MainWindow;
+
+// The desktop program's life: the start-up checks, then the main window with the details screen in it.
+// The services come from outside, so the same start-up runs with the real ones and with test doubles.
+class Program
+{
+public:
+    explicit Program(AppContext& context);
+    ~Program();
+
+    // Runs the checks; on success the main window comes up maximised with the details screen, and the
+    // program runs until the main window closes. False when start-up refused (the message was shown).
+    bool start();
+    StartupCheck startupCheck() const { return m_check; }
+    MainWindow* mainWindow() const { return m_window.get(); }
+
+private:
+    AppContext& m_context;
+    SingleInstanceLock m_lock;
+    StartupCheck m_check = StartupCheck::Passed;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+} // namespace quillmere

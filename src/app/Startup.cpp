@@ -1,0 +1,45 @@
+#include "app/Startup.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+
+namespace quillmere {
+
+SingleInstanceLock::SingleInstanceLock(const QString& applicationFolder)
+    : m_lock(lockFilePath(applicationFolder))
+{
+    // Only a lock whose owner has ended is stale; a long-running instance keeps its claim however old it is.
+    m_lock.setStaleLockTime(0);
+}
+
+QString SingleInstanceLock::lockFilePath(const QString& applicationFolder)
+{
+    QFileInfo info(applicationFolder);
+    const QString canonical = info.canonicalFilePath();
+    const QString path = canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+    const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return QDir::temp().filePath(QStringLiteral("quillmere-%1.lock").arg(QString::fromLatin1(hash)));
+}
+
+bool SingleInstanceLock::tryAcquire()
+{
+    if (m_lock.isLocked())
+        return true;
+    return m_lock.tryLock(0);
+}
+
+StartupCheck checkStartup(SingleInstanceLock& lock, const AppFolder& folder, Notifier& notifier)
+{
+    if (!lock.tryAcquire()) {
+        notifier.show(nullptr, Notifier::Icon::Critical, kApplicationTitle, kAlreadyRunningMessage);
+        return StartupCheck::AlreadyRunning;
+    }
+    if (!folder.hasRequiredResources()) {
+        notifier.show(nullptr, Notifier::Icon::Critical, kApplicationTitle, kMissingResourcesMessage);
+        return StartupCheck::ResourcesMissing;
+    }
+    return StartupCheck::Passed;
+}
+
+} // namespace quillmere

@@ -1,0 +1,25 @@
+#include "app/DesktopServices.h"
+#include "app/Program.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillmere"));
+
+    using namespace quillmere;
+    const AppFolder folder(QCoreApplication::applicationDirPath());
+    CurrentReading reading;
+    SeededRandomSource random = SeededRandomSource::fromEntropy();
+    SystemReadingClock clock;
+    MessageBoxNotifier notifier;
+    SleepingPause pause;
+    DesktopUrlOpener urlOpener;
+    AppContext context{reading, folder, random, clock, notifier, pause, urlOpener, QStringLiteral(QUILLMERE_SITE_URL)};
+
+    Program program(context);
+    if (!program.start())
+        return 0;
+    return QApplication::exec();
+}

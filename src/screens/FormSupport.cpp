@@ -1,0 +1,90 @@
+#include "screens/FormSupport.h"
+
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QStringList>
+#include <QVariant>
+#include <QWidget>
+
+namespace quillmere {
+
+namespace {
+const char* const kPlacedAt = "quillmerePlacedAt";
+}
+
+void setFormColours(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QMdiSubWindow* openFormInWorkspace(QMdiArea* workspace, QWidget* form)
+{
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* window = workspace->addSubWindow(
+        form, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(form->windowTitle());
+    window->setWindowIcon(form->windowIcon());
+    window->adjustSize();
+    window->setFixedSize(window->sizeHint());
+    return window;
+}
+
+void placeFormInWorkspace(QMdiSubWindow* window)
+{
+    QWidget* viewport = window->parentWidget();
+    if (!viewport)
+        return;
+    const int left = std::max(0, (viewport->width() - window->width()) / 2);
+    const int top = std::max(0, (viewport->height() - window->height()) / 3);
+    window->move(left, top);
+    window->setProperty(kPlacedAt, QPoint(left, top));
+}
+
+void replaceFormsAfterResize(QMdiArea* workspace)
+{
+    const QList<QMdiSubWindow*> windows = workspace->subWindowList();
+    for (QMdiSubWindow* window : windows) {
+        const QVariant placedAt = window->property(kPlacedAt);
+        if (placedAt.isValid() && placedAt.toPoint() == window->pos())
+            placeFormInWorkspace(window);
+    }
+}
+
+void closeForm(QWidget* form)
+{
+    if (auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
+        window->close();
+    else
+        form->close();
+}
+
+QWidget* openForm(QMdiArea* workspace, const QString& objectName)
+{
+    const QList<QMdiSubWindow*> windows = workspace->subWindowList();
+    for (QMdiSubWindow* window : windows) {
+        QWidget* form = window->widget();
+        if (form && form->objectName() == objectName && !window->isHidden())
+            return form;
+    }
+    return nullptr;
+}
+
+void placeDialogOnScreen(QWidget* dialog, QWidget* reference)
+{
+    QScreen* screen = reference ? reference->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = dialog->frameGeometry().size();
+    dialog->move(area.left() + std::max(0, (area.width() - size.width()) / 2),
+                 area.top() + std::max(0, (area.height() - size.height()) / 3));
+}
+
+} // namespace quillmere

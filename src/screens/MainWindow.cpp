@@ -1,0 +1,298 @@
+#include "screens/MainWindow.h"
+
+#include "screens/AboutBox.h"
+#include "screens/DetailsScreen.h"
+#include "screens/FormSupport.h"
+#include "screens/ReadingPane.h"
+#include "screens/SaveReadingDialog.h"
+#include "screens/SpreadScreen.h"
+#include "storage/ReadingArchive.h"
+#include "table/AutomaticCast.h"
+#include "table/CardTable.h"
+#include "table/ManualBoard.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace quillmere {
+
+namespace {
+
+constexpr int kPanelWidthTwips = 3735;
+constexpr int kButtonHeightTwips = 500;
+constexpr int kSaveTopTwips = 495;
+constexpr int kPaneTopTwips = 990;
+constexpr int kPaneWidthTwips = 3645;
+
+// The screens and tables a reading opens; Start Again and shutdown close them.
+const char* const kReadingScreens[] = {"frmTarot", "frmManual", "frmAuto", "frmReading"};
+
+QPushButton* panelButton(const QString& objectName, const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setFont(verdanaFont(9.75, true));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, formColours::kGold);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(palette);
+    return button;
+}
+
+} // namespace
+
+// The right panel `picRight`. Its layout keeps Start Again and Save at the top, Exit at the bottom and gives
+// the pane everything between; when that leaves the pane no room, the pane keeps its height and Exit goes
+// below it.
+class RightPanel : public QWidget
+{
+public:
+    explicit RightPanel(QWidget* parent)
+        : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("picRight"));
+        setFixedWidth(twipsToPixels(kPanelWidthTwips));
+    }
+
+    void setControls(QPushButton* restart, QPushButton* save, QWidget* pane, QPushButton* exit)
+    {
+        m_restart = restart;
+        m_save = save;
+        m_pane = pane;
+        m_exit = exit;
+        layoutControls();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        layoutControls();
+    }
+
+private:
+    void layoutControls()
+    {
+        if (!m_pane)
+            return;
+        const int width = twipsToPixels(kPanelWidthTwips);
+        const int buttonHeight = twipsToPixels(kButtonHeightTwips);
+        const int paneTop = twipsToPixels(kPaneTopTwips);
+        m_restart->setGeometry(0, 0, width, buttonHeight);
+        m_save->setGeometry(0, twipsToPixels(kSaveTopTwips), width, buttonHeight);
+        int paneHeight = height() - paneTop - buttonHeight;
+        if (paneHeight < 1)
+            paneHeight = m_pane->height();
+        m_pane->setGeometry(0, paneTop, twipsToPixels(kPaneWidthTwips), paneHeight);
+        m_exit->setGeometry(0, paneTop + paneHeight, width, buttonHeight);
+    }
+
+    QPushButton* m_restart = nullptr;
+    QPushButton* m_save = nullptr;
+    QWidget* m_pane = nullptr;
+    QPushButton* m_exit = nullptr;
+};
+
+MainWindow::MainWindow(AppContext& context, QWidget* parent)
+    : QMainWindow(parent)
+    , m_context(context)
+    , m_links(context.siteUrl, context.folder)
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QStringLiteral("Quillmere v1.0"));
+    const QPixmap icon(QStringLiteral(":/pictures/icon.png"));
+    if (!icon.isNull())
+        setWindowIcon(QIcon(icon));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_workspace = new QMdiArea(central);
+    m_workspace->setObjectName(QStringLiteral("workspace"));
+    m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->viewport()->installEventFilter(this);
+    layout->addWidget(m_workspace, 1);
+
+    m_rightPanel = new RightPanel(central);
+    m_cmdRestart = panelButton(QStringLiteral("cmdRestart"), QStringLiteral("Start Again"), m_rightPanel);
+    m_cmdSave = panelButton(QStringLiteral("cmdSave"), QStringLiteral("Save This Reading"), m_rightPanel);
+    m_pane = new ReadingPane(context.urlOpener, m_rightPanel);
+    m_cmdExit = panelButton(QStringLiteral("cmdExit"), QStringLiteral("Exit"), m_rightPanel);
+    m_rightPanel->setControls(m_cmdRestart, m_cmdSave, m_pane, m_cmdExit);
+    layout->addWidget(m_rightPanel);
+    setCentralWidget(central);
+
+    connect(m_cmdRestart, &QPushButton::clicked, this, &MainWindow::startAgain);
+    connect(m_cmdSave, &QPushButton::clicked, this, &MainWindow::onCmdSaveClicked);
+    connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
+
+    buildMenus();
+    m_saveHandler = [this](QWidget* parent) { SaveReadingDialog::open(m_context, parent); };
+    m_automaticCast = [](AppContext& context, ReadingHost& host) { openAutomaticCast(context, host); };
+    m_manualBoard = [](AppContext& context, ReadingHost& host) { openManualBoard(context, host); };
+
+    m_rightPanel->hide();
+    setWorkspaceWhite(false);
+    m_cmdSave->setEnabled(false);
+    resize(twipsToPixels(11880), twipsToPixels(8490));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* online = help->addAction(QStringLiteral("&Online Help"));
+    online->setObjectName(QStringLiteral("mnuOnline"));
+    connect(online, &QAction::triggered, this, [this] { m_context.urlOpener.open(m_links.helpPage()); });
+    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    visit->setObjectName(QStringLiteral("mnuVisit"));
+    connect(visit, &QAction::triggered, this, [this] { m_context.urlOpener.open(m_links.homePage()); });
+    QAction* about = help->addAction(QStringLiteral("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
+}
+
+QMdiArea* MainWindow::workspace()
+{
+    return m_workspace;
+}
+
+QWidget* MainWindow::rightPanel() const
+{
+    return m_rightPanel;
+}
+
+void MainWindow::setReadingText(const StyledText& text)
+{
+    m_pane->setStyledText(text);
+}
+
+void MainWindow::enterFreshReadingState()
+{
+    m_rightPanel->show();
+    setWorkspaceWhite(true);
+    m_cmdSave->setEnabled(true);
+    m_state = ReadingState::Fresh;
+}
+
+void MainWindow::enterReopenedReadingState()
+{
+    m_rightPanel->show();
+    setWorkspaceWhite(true);
+    m_cmdSave->setEnabled(false);
+    m_state = ReadingState::Reopened;
+}
+
+void MainWindow::setWorkspaceWhite(bool white)
+{
+    m_workspace->setBackground(QBrush(white ? Qt::white : Qt::black));
+}
+
+DetailsScreen* MainWindow::showDetailsScreen()
+{
+    if (QWidget* open = openForm(m_workspace, QStringLiteral("frmFront")))
+        closeForm(open);
+    auto* screen = new DetailsScreen(*this);
+    QMdiSubWindow* window = openFormInWorkspace(m_workspace, screen);
+    placeFormInWorkspace(window);
+    window->show();
+    screen->focusName();
+    return screen;
+}
+
+SpreadScreen* MainWindow::showSpreadScreen()
+{
+    if (QWidget* open = openForm(m_workspace, QStringLiteral("frmTarot")))
+        closeForm(open);
+    auto* screen = new SpreadScreen(*this);
+    QMdiSubWindow* window = openFormInWorkspace(m_workspace, screen);
+    placeFormInWorkspace(window);
+    window->show();
+    return screen;
+}
+
+void MainWindow::resetReadingState()
+{
+    m_context.reading.resetForStartAgain();
+    m_rightPanel->hide();
+    setWorkspaceWhite(false);
+    m_cmdSave->setEnabled(false);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->objectName() == QLatin1String("frmSaveReading") && window->isVisible())
+            window->close();
+    }
+    m_state = ReadingState::None;
+}
+
+void MainWindow::closeReadingScreens()
+{
+    for (const char* name : kReadingScreens) {
+        if (QWidget* open = openForm(m_workspace, QString::fromLatin1(name)))
+            closeForm(open);
+    }
+}
+
+void MainWindow::startAgain()
+{
+    resetReadingState();
+    showDetailsScreen();
+    closeReadingScreens();
+}
+
+void MainWindow::onCmdSaveClicked()
+{
+    if (m_saveHandler && m_state == ReadingState::Fresh)
+        m_saveHandler(this);
+}
+
+void MainWindow::showAboutBox()
+{
+    AboutBox box(m_links, m_context.urlOpener, m_rightPanel, this);
+    box.exec();
+}
+
+void MainWindow::shutDown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    // A record that cannot be deleted stays; the rest of shutdown goes on regardless.
+    deleteTempReading(m_context.folder);
+    resetReadingState();
+    closeReadingScreens();
+    if (const std::optional<QUrl> farewell = m_links.farewellPage())
+        m_context.urlOpener.open(*farewell);
+    m_workspace->closeAllSubWindows();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    shutDown();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_workspace->viewport() && event->type() == QEvent::Resize)
+        replaceFormsAfterResize(m_workspace);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace quillmere

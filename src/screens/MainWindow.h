@@ -1,0 +1,96 @@
+#pragma once
+
+#include "screens/WebLinks.h"
+#include "table/AppContext.h"
+#include "table/ReadingHost.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QMdiArea;
+class QPushButton;
+
+namespace quillmere {
+
+class DetailsScreen;
+class ReadingPane;
+class RightPanel;
+class SpreadScreen;
+
+// The frame window `frmMDI`: the workspace that holds every screen and card table, the right panel with
+// the reading pane and its three commands, and the menus. Closing it by any route ends the program.
+class MainWindow : public QMainWindow, public ReadingHost
+{
+    Q_OBJECT
+public:
+    enum class ReadingState { None, Fresh, Reopened };
+
+    // Opens a screen or dialog on behalf of the main window; the parent to use is passed in.
+    using Opener = std::function<void(QWidget* parent)>;
+    // Opens a card table for the reading in progress.
+    using CastOpener = std::function<void(AppContext&, ReadingHost&)>;
+
+    explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    AppContext& context() { return m_context; }
+    const WebLinks& webLinks() const { return m_links; }
+
+    // ReadingHost
+    QMdiArea* workspace() override;
+    void setReadingText(const StyledText& text) override;
+    void enterFreshReadingState() override;
+    void enterReopenedReadingState() override;
+
+    ReadingState readingState() const { return m_state; }
+    ReadingPane* readingPane() const { return m_pane; }
+    QWidget* rightPanel() const;
+
+    // The screens of a reading, each opened afresh inside the workspace.
+    DetailsScreen* showDetailsScreen();
+    SpreadScreen* showSpreadScreen();
+
+    // What Save This Reading opens; the save dialog unless replaced.
+    void setSaveHandler(Opener handler) { m_saveHandler = std::move(handler); }
+    // What the spread selection screen's two cast commands open: the automatic cast's card table and the
+    // manual board, unless replaced.
+    void setAutomaticCastOpener(CastOpener opener) { m_automaticCast = std::move(opener); }
+    void setManualBoardOpener(CastOpener opener) { m_manualBoard = std::move(opener); }
+    const CastOpener& automaticCastOpener() const { return m_automaticCast; }
+    const CastOpener& manualBoardOpener() const { return m_manualBoard; }
+
+    // Start Again: back to the No reading state with the details screen in front.
+    void startAgain();
+    void showAboutBox();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void setWorkspaceWhite(bool white);
+    // The steps of Start Again before the details screen comes up; shutdown runs them too.
+    void resetReadingState();
+    // The last step of Start Again: the screens and tables of the reading close.
+    void closeReadingScreens();
+    void shutDown();
+    void onCmdSaveClicked();
+
+    AppContext& m_context;
+    WebLinks m_links;
+    QMdiArea* m_workspace = nullptr;
+    RightPanel* m_rightPanel = nullptr;
+    QPushButton* m_cmdRestart = nullptr;
+    QPushButton* m_cmdSave = nullptr;
+    QPushButton* m_cmdExit = nullptr;
+    ReadingPane* m_pane = nullptr;
+    ReadingState m_state = ReadingState::None;
+    bool m_shutDown = false;
+    Opener m_saveHandler;
+    CastOpener m_automaticCast;
+    CastOpener m_manualBoard;
+};
+
+} // namespace quillmere

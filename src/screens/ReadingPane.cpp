@@ -1,0 +1,142 @@
+#include "screens/ReadingPane.h"
+
+#include "screens/FormSupport.h"
+
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace quillmere {
+
+namespace {
+
+// Line breaks stay inside one paragraph as line separators, each carrying its run's attributes, so the
+// shown text maps back to the runs character for character.
+constexpr QChar kLineBreak = QChar::LineSeparator;
+
+QString toDisplay(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QString(kLineBreak));
+    text.replace(QLatin1Char('\r'), kLineBreak);
+    text.replace(QLatin1Char('\n'), kLineBreak);
+    return text;
+}
+
+const QRegularExpression& addressPattern()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("(?<![\\w.@/])(?:https?://|www\\.|mailto:)[^\\s<>\"\\x{2028}\\x{2029}]+"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
+bool isTrailingPunctuation(QChar c)
+{
+    return QStringLiteral(".,;:!?)]}'").contains(c);
+}
+
+} // namespace
+
+ReadingPane::ReadingPane(UrlOpener& urlOpener, QWidget* parent)
+    : QTextBrowser(parent)
+    , m_urlOpener(urlOpener)
+{
+    setObjectName(QStringLiteral("rtbDisp1"));
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    document()->setDefaultFont(verdanaFont(9));
+    connect(this, &QTextBrowser::anchorClicked, this, &ReadingPane::onAnchorClicked);
+}
+
+void ReadingPane::setStyledText(const StyledText& text)
+{
+    clear();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (const TextRun& run : text.runs()) {
+        QTextCharFormat format;
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        format.setForeground(QColor(run.colour.red, run.colour.green, run.colour.blue));
+        format.setFontUnderline(run.underline);
+        cursor.insertText(toDisplay(run.text), format);
+    }
+    cursor.endEditBlock();
+    markLinks();
+    moveCursor(QTextCursor::Start);
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+StyledText ReadingPane::displayedText() const
+{
+    StyledText shown;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin())
+            shown.append(TextRun{QStringLiteral("\r\n")});
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            const QColor colour = format.foreground().color();
+            TextRun run;
+            run.text = fragment.text();
+            run.text.replace(kLineBreak, QStringLiteral("\r\n"));
+            run.bold = format.fontWeight() >= QFont::Bold;
+            run.colour = Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+                             static_cast<std::uint8_t>(colour.blue())};
+            run.underline = format.fontUnderline();
+            shown.append(run);
+        }
+    }
+    return shown;
+}
+
+void ReadingPane::markLinks()
+{
+    const QString text = document()->toRawText();
+    QRegularExpressionMatchIterator matches = addressPattern().globalMatch(text);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        QString address = match.captured();
+        while (!address.isEmpty() && isTrailingPunctuation(address.back()))
+            address.chop(1);
+        if (!openableUrl(address))
+            continue;
+        QTextCursor cursor(document());
+        cursor.setPosition(static_cast<int>(match.capturedStart()));
+        cursor.setPosition(static_cast<int>(match.capturedStart() + address.size()), QTextCursor::KeepAnchor);
+        QTextCharFormat link;
+        link.setAnchor(true);
+        link.setAnchorHref(address);
+        link.setFontUnderline(true);
+        cursor.mergeCharFormat(link);
+    }
+}
+
+std::optional<QUrl> ReadingPane::openableUrl(const QString& linkText)
+{
+    QString address = linkText.trimmed();
+    if (address.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        address.prepend(QLatin1String("http://"));
+    const QUrl url(address, QUrl::TolerantMode);
+    if (!url.isValid())
+        return std::nullopt;
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) {
+        if (url.host().isEmpty())
+            return std::nullopt;
+        return url;
+    }
+    if (scheme == QLatin1String("mailto") && !url.path().isEmpty())
+        return url;
+    return std::nullopt;
+}
+
+void ReadingPane::onAnchorClicked(const QUrl& link)
+{
+    if (const std::optional<QUrl> url = openableUrl(link.toString()))
+        m_urlOpener.open(*url);
+}
+
+} // namespace quillmere

@@ -1,0 +1,344 @@
+#include "screens/SpreadScreen.h"
+
+#include "content/SpreadCatalogue.h"
+#include "screens/FormSupport.h"
+#include "screens/MainWindow.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <array>
+
+namespace quillmere {
+
+namespace {
+
+// The option buttons from top to bottom: The Line Spread stands above the Wheel, Four Seasons above Chakra,
+// while each button keeps the index of its spread in the catalogue.
+constexpr std::array<int, 8> kOptionsTopToBottom = {0, 1, 2, 3, 5, 4, 7, 6};
+constexpr std::array<int, 8> kDescriptionHeights = {1250, 750, 1000, 750, 500, 1000, 1450, 1250};
+constexpr int kOptionsTopTwips = 2115;
+constexpr int kOptionsStepTwips = 435;
+constexpr int kCastPauseMilliseconds = 3000;
+
+QLabel* pageLabel(const QString& text, const QRect& geometry, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* pageButton(const QString& objectName, const QString& text, const QRect& geometry, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QWidget* colouredBox(const QColor& colour, const QRect& geometry, QWidget* parent)
+{
+    auto* box = new QWidget(parent);
+    box->setGeometry(geometry);
+    setFormColours(box, colour, Qt::white);
+    return box;
+}
+
+void showPicture(QLabel* box, const QPixmap& picture)
+{
+    if (picture.size() == box->size())
+        box->setPixmap(picture);
+    else
+        box->setPixmap(picture.scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+} // namespace
+
+SpreadScreen::SpreadScreen(MainWindow& host, QWidget* parent)
+    : QWidget(parent)
+    , m_host(host)
+{
+    setObjectName(QStringLiteral("frmTarot"));
+    setWindowTitle(QStringLiteral("Quillmere v1.0"));
+    setFixedSize(twipsSize(kFormWidthTwips, kFormHeightTwips));
+    setFont(verdanaFont(8.25));
+    setFormColours(this, formColours::kDarkGrey, Qt::white);
+
+    context().reading.resetForNewCast();
+
+    m_pages = new QStackedWidget(this);
+    m_pages->setGeometry(0, 0, width(), height());
+    m_spreadPage = buildSpreadPage();
+    m_optionsPage = buildOptionsPage();
+    m_pages->addWidget(m_spreadPage);
+    m_pages->addWidget(m_optionsPage);
+    m_picMessage = buildWaitPanel();
+
+    for (const Spread& spread : SpreadCatalogue::instance().spreads())
+        m_lstOption->addItem(spread.name);
+    connect(m_lstOption, &QListWidget::currentRowChanged, this, &SpreadScreen::onSpreadSelected);
+    m_lstOption->setCurrentRow(0);
+    showSpreadPage();
+}
+
+AppContext& SpreadScreen::context()
+{
+    return m_host.context();
+}
+
+QWidget* SpreadScreen::buildSpreadPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("picTarot1"));
+    setFormColours(page, formColours::kDarkGrey, Qt::white);
+
+    QWidget* strip = colouredBox(formColours::kStrip, twipsRect(165, 120, 7215, 375), page);
+    QLabel* prompt
+        = pageLabel(QStringLiteral("Select one spread for your reading:"), twipsRect(120, 60, 3825, 240), strip);
+    prompt->setObjectName(QStringLiteral("Label4"));
+
+    m_lblDisp = pageLabel(QString(), twipsRect(165, 550, 7215, kDescriptionHeights[0]), page);
+    m_lblDisp->setObjectName(QStringLiteral("lblDisp"));
+    setFormColours(m_lblDisp, formColours::kNavy, Qt::white);
+
+    m_pctCard = new QLabel(page);
+    m_pctCard->setObjectName(QStringLiteral("pctCard"));
+    m_pctCard->setGeometry(twipsRect(165, 2115, 2175, 3735));
+    m_pctCard->setAlignment(Qt::AlignCenter);
+
+    m_options.resize(static_cast<qsizetype>(kOptionsTopToBottom.size()));
+    const QList<Spread>& spreads = SpreadCatalogue::instance().spreads();
+    for (std::size_t row = 0; row < kOptionsTopToBottom.size(); ++row) {
+        const int index = kOptionsTopToBottom[row];
+        auto* option = new QRadioButton(spreads.value(index).name, page);
+        option->setObjectName(QStringLiteral("optOption_%1").arg(index));
+        option->setProperty("index", index);
+        const int top = twipsToPixels(kOptionsTopTwips + static_cast<int>(row) * kOptionsStepTwips);
+        option->setGeometry(twipsToPixels(2520), top, twipsToPixels(4815), option->sizeHint().height());
+        connect(option, &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked && m_lstOption->currentRow() != index)
+                m_lstOption->setCurrentRow(index);
+        });
+        m_options[index] = option;
+    }
+
+    auto* next
+        = pageButton(QStringLiteral("cmdNext"), QStringLiteral("Next >>"), twipsRect(5760, 5400, 1575, 375), page);
+    connect(next, &QPushButton::clicked, this, &SpreadScreen::showOptionsPage);
+
+    // The hidden list and description box behind the option buttons, below the visible area.
+    m_lstOption = new QListWidget(page);
+    m_lstOption->setObjectName(QStringLiteral("lstOption"));
+    m_lstOption->setGeometry(twipsRect(165, 6600, 2175, 600));
+    m_lstOption->setFocusPolicy(Qt::NoFocus);
+    m_txtDisp = new QPlainTextEdit(page);
+    m_txtDisp->setObjectName(QStringLiteral("txtDisp"));
+    m_txtDisp->setGeometry(twipsRect(2520, 6600, 2175, 600));
+    m_txtDisp->setFocusPolicy(Qt::NoFocus);
+
+    // Below the visible area: reached by the tab order only.
+    auto* back1 = pageButton(QStringLiteral("cmdBack1"), QStringLiteral("Back to Main"),
+                             twipsRect(5640, 6960, 1575, 375), page);
+    connect(back1, &QPushButton::clicked, this, &SpreadScreen::backToMain);
+    return page;
+}
+
+QWidget* SpreadScreen::buildOptionsPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("picTarot2"));
+    setFormColours(page, formColours::kDarkGrey, Qt::white);
+
+    QWidget* strip = colouredBox(formColours::kStrip, twipsRect(165, 120, 7215, 1695), page);
+    pageLabel(QStringLiteral("Select either the Major or Minor Arcana if you want cards drawn from only one of them "
+                             "for your reading. Do not select any if you wish to have cards from both the Major "
+                             "and Minor Arcana."),
+              twipsRect(120, 120, 6975, 855), strip)
+        ->setObjectName(QStringLiteral("Label5"));
+    pageLabel(QStringLiteral("You can select your own individual cards or let the program choose for you."),
+              twipsRect(120, 1080, 6975, 615), strip)
+        ->setObjectName(QStringLiteral("Label6"));
+
+    auto* decoration = new QLabel(page);
+    decoration->setObjectName(QStringLiteral("Picture4"));
+    decoration->setGeometry(twipsRect(165, 1815, 3225, 3960));
+    decoration->setAlignment(Qt::AlignCenter);
+    const QPixmap picture(QStringLiteral(":/pictures/options.png"));
+    if (!picture.isNull())
+        showPicture(decoration, picture);
+
+    auto* arcana = new QGroupBox(QStringLiteral("Select Option"), page);
+    arcana->setObjectName(QStringLiteral("frmArcane"));
+    arcana->setGeometry(twipsRect(3525, 1920, 3855, 1815));
+    setFormColours(arcana, formColours::kNavy, Qt::white);
+    pageLabel(QStringLiteral("By default Cards will be taken from both Major and Minor Arcana"),
+              twipsRect(240, 360, 3375, 495), arcana)
+        ->setObjectName(QStringLiteral("Label7"));
+    m_chkHA = new QCheckBox(QStringLiteral("Only Major Arcana"), arcana);
+    m_chkHA->setObjectName(QStringLiteral("chkHA"));
+    m_chkHA->setGeometry(twipsToPixels(240), twipsToPixels(960), twipsToPixels(2415), m_chkHA->sizeHint().height());
+    m_chkLA = new QCheckBox(QStringLiteral("Only Minor Arcana"), arcana);
+    m_chkLA->setObjectName(QStringLiteral("chkLA"));
+    m_chkLA->setGeometry(twipsToPixels(240), twipsToPixels(1320), twipsToPixels(2655), m_chkLA->sizeHint().height());
+    // The box just ticked wins: the two arcana never stay ticked together.
+    connect(m_chkHA, &QCheckBox::clicked, this, [this] {
+        if (m_chkHA->isChecked() && m_chkLA->isChecked())
+            m_chkLA->setChecked(false);
+    });
+    connect(m_chkLA, &QCheckBox::clicked, this, [this] {
+        if (m_chkLA->isChecked() && m_chkHA->isChecked())
+            m_chkHA->setChecked(false);
+    });
+
+    QWidget* reversals = colouredBox(formColours::kNavy, twipsRect(3525, 3840, 3855, 735), page);
+    m_chkRev = new QCheckBox(reversals);
+    m_chkRev->setObjectName(QStringLiteral("chkRev"));
+    m_chkRev->move(twipsToPixels(600), twipsToPixels(270) - 3);
+    m_chkRev->resize(m_chkRev->sizeHint());
+    QLabel* reverseLabel = pageLabel(QStringLiteral("Allow Reverse Cards"), twipsRect(900, 270, 2220, 195), reversals);
+    reverseLabel->setObjectName(QStringLiteral("Label3"));
+    reverseLabel->resize(reverseLabel->width(), reverseLabel->sizeHint().height());
+
+    auto* manual = pageButton(QStringLiteral("cmdManual"), QStringLiteral("Cast Cards Manually"),
+                              twipsRect(3525, 4920, 3855, 375), page);
+    connect(manual, &QPushButton::clicked, this, &SpreadScreen::castManually);
+    auto* automatic = pageButton(QStringLiteral("cmdAuto"), QStringLiteral("Auto Cast Cards"),
+                                 twipsRect(3525, 5400, 3855, 375), page);
+    connect(automatic, &QPushButton::clicked, this, &SpreadScreen::castAutomatically);
+
+    // Below the visible area: reached by the tab order only.
+    auto* back
+        = pageButton(QStringLiteral("cmdBack"), QStringLiteral("Back to Main"), twipsRect(2400, 7200, 1575, 375), page);
+    connect(back, &QPushButton::clicked, this, &SpreadScreen::backToMain);
+    auto* cancel
+        = pageButton(QStringLiteral("cmdCancel"), QStringLiteral("Exit"), twipsRect(5040, 6600, 1575, 375), page);
+    connect(cancel, &QPushButton::clicked, this, [this] { m_host.close(); });
+    auto* previous
+        = pageButton(QStringLiteral("cmdPrev"), QStringLiteral("<< Back"), twipsRect(4200, 7620, 1575, 375), page);
+    connect(previous, &QPushButton::clicked, this, &SpreadScreen::showSpreadPage);
+    return page;
+}
+
+QWidget* SpreadScreen::buildWaitPanel()
+{
+    QWidget* panel = colouredBox(formColours::kLightYellow, twipsRect(840, 2880, 5295, 975), this);
+    panel->setObjectName(QStringLiteral("picMessage"));
+    QLabel* title = pageLabel(QStringLiteral("Please Wait ..."), twipsRect(60, 60, 5175, 840), panel);
+    setFormColours(title, formColours::kDarkGrey, Qt::white);
+    title->setFont(verdanaFont(8.25, true));
+    title->setContentsMargins(4, 2, 4, 2);
+    QLabel* text = pageLabel(QStringLiteral("Quillmere Software is generating the Tarot result...."),
+                             twipsRect(60, 360, 5175, 555), panel);
+    setFormColours(text, formColours::kDarkGrey, Qt::white);
+    text->setContentsMargins(4, 2, 4, 2);
+    panel->hide();
+    return panel;
+}
+
+QRadioButton* SpreadScreen::optionButton(int index) const
+{
+    return m_options.value(index);
+}
+
+int SpreadScreen::descriptionHeightTwips(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kDescriptionHeights.size()))
+        return kDescriptionHeights[0];
+    return kDescriptionHeights[static_cast<std::size_t>(index)];
+}
+
+void SpreadScreen::onSpreadSelected(int index)
+{
+    const Spread* spread = SpreadCatalogue::instance().at(index);
+    if (!spread)
+        return;
+    context().reading.spreadIndex = index;
+    // A picture that cannot be read leaves the one shown before.
+    const QPixmap picture(context().folder.path(spread->picturePath()));
+    if (!picture.isNull())
+        showPicture(m_pctCard, picture);
+    m_maxCardInSet = index;
+    m_txtDisp->setPlainText(spread->description);
+    m_lblDisp->setText(spread->description);
+    m_lblDisp->resize(m_lblDisp->width(), twipsToPixels(descriptionHeightTwips(index)));
+    m_no = spread->cardCount();
+    if (QRadioButton* option = m_options.value(index); option && !option->isChecked())
+        option->setChecked(true);
+}
+
+void SpreadScreen::showSpreadPage()
+{
+    m_pages->setCurrentWidget(m_spreadPage);
+}
+
+void SpreadScreen::showOptionsPage()
+{
+    m_pages->setCurrentWidget(m_optionsPage);
+}
+
+void SpreadScreen::readOptions()
+{
+    const QListWidgetItem* selected = m_lstOption->currentItem();
+    m_card = selected ? selected->text() : QString();
+    m_rboo = m_chkRev->checkState() != Qt::Unchecked;
+    m_lboo = m_chkLA->checkState() != Qt::Unchecked;
+    m_hboo = m_chkHA->checkState() != Qt::Unchecked;
+}
+
+void SpreadScreen::castAutomatically()
+{
+    readOptions();
+    m_picMessage->show();
+    m_picMessage->raise();
+    repaint();
+    if (m_chkRev->checkState() != Qt::Checked)
+        context().pause.wait(kCastPauseMilliseconds);
+
+    CurrentReading& reading = context().reading;
+    reading.manualMode = false;
+    reading.autoChosen = true;
+    reading.manualChosen = false;
+    reading.spreadName = m_card;
+    reading.cardCount = static_cast<qint16>(m_no);
+    reading.minorOnly = m_lboo;
+    reading.majorOnly = m_hboo;
+    reading.reversalsAllowed = m_rboo;
+
+    if (const MainWindow::CastOpener& open = m_host.automaticCastOpener())
+        open(context(), m_host);
+    m_host.enterFreshReadingState();
+    closeForm(this);
+}
+
+void SpreadScreen::castManually()
+{
+    readOptions();
+    CurrentReading& reading = context().reading;
+    reading.manualMode = true;
+    reading.autoChosen = false;
+    reading.manualChosen = true;
+    reading.spreadName = m_card;
+    reading.cardCount = static_cast<qint16>(m_no);
+    reading.minorOnly = m_lboo;
+    reading.majorOnly = m_hboo;
+    reading.reversalsAllowed = m_rboo;
+
+    if (const MainWindow::CastOpener& open = m_host.manualBoardOpener())
+        open(context(), m_host);
+    closeForm(this);
+}
+
+void SpreadScreen::backToMain()
+{
+    m_host.showDetailsScreen();
+    closeForm(this);
+}
+
+} // namespace quillmere

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QRadioButton;
+class QStackedWidget;
+
+namespace quillmere {
+
+class MainWindow;
+struct AppContext;
+
+// The spread selection screen `frmTarot`: the spread page (eight spreads with picture and description) and
+// the options page (arcana, reversals, the two cast commands). Opening it starts a new reading.
+class SpreadScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SpreadScreen(MainWindow& host, QWidget* parent = nullptr);
+
+    // The screen's public members, read by the cast commands and the manual board.
+    const QString& card() const { return m_card; }
+    int no() const { return m_no; }
+    int maxCardInSet() const { return m_maxCardInSet; }
+    bool lboo() const { return m_lboo; }
+    bool hboo() const { return m_hboo; }
+    bool rboo() const { return m_rboo; }
+
+    // The option button for spread list entry index.
+    QRadioButton* optionButton(int index) const;
+    // The height of the description label for each spread, in twips.
+    static int descriptionHeightTwips(int index);
+
+    void showSpreadPage();
+    void showOptionsPage();
+    void castAutomatically();
+    void castManually();
+    // Back to Main: the details screen comes up and this screen closes.
+    void backToMain();
+
+private:
+    QWidget* buildSpreadPage();
+    QWidget* buildOptionsPage();
+    QWidget* buildWaitPanel();
+    // Click of the hidden spread list: shows the selected spread.
+    void onSpreadSelected(int index);
+    void readOptions();
+    AppContext& context();
+
+    MainWindow& m_host;
+    QString m_card;
+    int m_no = 0;
+    int m_maxCardInSet = 0;
+    bool m_lboo = false;
+    bool m_hboo = false;
+    bool m_rboo = false;
+
+    QStackedWidget* m_pages = nullptr;
+    QWidget* m_spreadPage = nullptr;
+    QWidget* m_optionsPage = nullptr;
+    QListWidget* m_lstOption = nullptr;
+    QPlainTextEdit* m_txtDisp = nullptr;
+    QLabel* m_lblDisp = nullptr;
+    QLabel* m_pctCard = nullptr;
+    QList<QRadioButton*> m_options;
+    QCheckBox* m_chkHA = nullptr;
+    QCheckBox* m_chkLA = nullptr;
+    QCheckBox* m_chkRev = nullptr;
+    QWidget* m_picMessage = nullptr;
+};
+
+} // namespace quillmere

@@ -1,0 +1,377 @@
+#include "TestSupport.h"
+
+#include "content/SpreadCatalogue.h"
+#include "screens/FormSupport.h"
+#include "screens/MainWindow.h"
+#include "screens/SpreadScreen.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QtTest>
+
+using namespace quillmere;
+using namespace quillmere::test;
+
+namespace {
+
+const QColor kPictureColours[]
+    = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta, Qt::yellow, Qt::gray, Qt::darkRed};
+
+struct Fixture
+{
+    explicit Fixture(bool withPictures = true)
+    {
+        if (withPictures) {
+            for (int i = 0; i < 8; ++i) {
+                QImage picture(145, 249, QImage::Format_RGB32);
+                picture.fill(kPictureColours[i]);
+                picture.save(app.folder.path(QStringLiteral("pic/c%1.jpg").arg(i)), "JPG");
+            }
+        }
+        window.resize(1280, 800);
+        window.show();
+        screen = window.showSpreadScreen();
+    }
+    template <typename T> T* child(const char* name) { return screen->findChild<T*>(QString::fromLatin1(name)); }
+    QString page() { return screen->findChild<QStackedWidget*>()->currentWidget()->objectName(); }
+    bool isOpen(const char* name) { return openForm(window.workspace(), QString::fromLatin1(name)) != nullptr; }
+    QColor pictureColour()
+    {
+        const QPixmap picture = child<QLabel>("pctCard")->pixmap();
+        return picture.isNull() ? QColor() : picture.toImage().pixelColor(picture.width() / 2, picture.height() / 2);
+    }
+
+    TestApp app;
+    MainWindow window{app.context};
+    SpreadScreen* screen = nullptr;
+};
+
+bool closeTo(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24
+        && std::abs(a.blue() - b.blue()) < 24;
+}
+
+// A radio button takes clicks on its indicator and its text only.
+void clickOption(QRadioButton* option)
+{
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+}
+
+// What a cast command handed to the reading at the moment the card table is opened.
+struct CastSnapshot
+{
+    int calls = 0;
+    CurrentReading reading;
+    bool waitPanelShown = false;
+};
+
+} // namespace
+
+class TestSpreadScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void openingResetsTheReading();
+    void optionButtonsInTheirOnScreenOrder();
+    void selectingASpread_data();
+    void selectingASpread();
+    void missingPictureKeepsThePreviousOne();
+    void arcanaExclusion_data();
+    void arcanaExclusion();
+    void pagesAndHiddenCommands();
+    void automaticCast_data();
+    void automaticCast();
+    void manualCast();
+    void backToMain();
+};
+
+void TestSpreadScreen::openingResetsTheReading()
+{
+    TestApp app;
+    MainWindow window(app.context);
+    app.reading.manualMode = true;
+    app.reading.autoChosen = true;
+    app.reading.spreadName = QStringLiteral("One Card");
+    app.reading.cardCount = 1;
+    app.reading.majorOnly = true;
+    app.reading.reversalsAllowed = true;
+    app.reading.drawnCards = CardList::of({3, 0});
+    app.reading.reversedCards = CardList::of({3});
+    app.reading.orientationFlags = CardList::of({1, 0});
+    app.reading.creationDate = QStringLiteral("1/2/2020");
+    app.reading.creationTime = QStringLiteral("10:00:00 AM");
+    app.reading.querentName = QStringLiteral("Jane");
+    window.showSpreadScreen();
+
+    QCOMPARE(app.reading.spreadName, QStringLiteral("-1"));
+    QCOMPARE(app.reading.cardCount, -1);
+    QVERIFY(!app.reading.manualMode);
+    QVERIFY(!app.reading.autoChosen);
+    QVERIFY(!app.reading.manualChosen);
+    QVERIFY(!app.reading.majorOnly);
+    QVERIFY(!app.reading.minorOnly);
+    QVERIFY(!app.reading.reversalsAllowed);
+    QVERIFY(!app.reading.drawnCards.exists());
+    QVERIFY(!app.reading.reversedCards.exists());
+    QVERIFY(app.reading.creationDate.isEmpty());
+    QVERIFY(app.reading.creationTime.isEmpty());
+    // Not part of the cast: the querent and the orientation flags stay.
+    QCOMPARE(app.reading.querentName, QStringLiteral("Jane"));
+    QVERIFY(app.reading.orientationFlags.exists());
+    QCOMPARE(app.reading.spreadIndex, 0);
+}
+
+void TestSpreadScreen::optionButtonsInTheirOnScreenOrder()
+{
+    Fixture f;
+    QCOMPARE(f.screen->objectName(), QStringLiteral("frmTarot"));
+    QCOMPARE(f.page(), QStringLiteral("picTarot1"));
+    QList<QRadioButton*> buttons = f.screen->findChildren<QRadioButton*>();
+    QCOMPARE(buttons.size(), 8);
+    std::sort(buttons.begin(), buttons.end(), [](QRadioButton* a, QRadioButton* b) { return a->y() < b->y(); });
+    QList<int> indices;
+    QStringList texts;
+    for (QRadioButton* button : buttons) {
+        indices.append(button->property("index").toInt());
+        texts.append(button->text());
+        QCOMPARE(button->objectName(), QStringLiteral("optOption_%1").arg(button->property("index").toInt()));
+    }
+    QCOMPARE(indices, (QList<int>{0, 1, 2, 3, 5, 4, 7, 6}));
+    QCOMPARE(
+        texts,
+        (QStringList{QStringLiteral("Celtic Cross"), QStringLiteral("One Card"), QStringLiteral("Two Cards"),
+                     QStringLiteral("Three Cards"), QStringLiteral("The Line Spread"),
+                     QStringLiteral("Eliphas Levy Wheel Spread(Guiley)"),
+                     QStringLiteral("Four Seasons Spread(Cortese/Reed)"), QStringLiteral("Seven Card Chakra Layout")}));
+    QVERIFY(f.screen->optionButton(0)->isChecked());
+    auto* list = f.child<QListWidget>("lstOption");
+    QCOMPARE(list->count(), 8);
+    QCOMPARE(list->currentRow(), 0);
+    QVERIFY(list->y() >= f.screen->height());
+}
+
+void TestSpreadScreen::selectingASpread_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<int>("labelTwips");
+    const int cards[] = {10, 1, 2, 3, 5, 5, 7, 8};
+    const int heights[] = {1250, 750, 1000, 750, 500, 1000, 1450, 1250};
+    for (int i = 0; i < 8; ++i)
+        QTest::addRow("%s", qPrintable(SpreadCatalogue::instance().at(i)->name)) << i << cards[i] << heights[i];
+}
+
+void TestSpreadScreen::selectingASpread()
+{
+    QFETCH(int, index);
+    QFETCH(int, cards);
+    QFETCH(int, labelTwips);
+    Fixture f;
+    // Start from another spread so that every row is a change.
+    clickOption(f.screen->optionButton(index == 1 ? 2 : 1));
+    clickOption(f.screen->optionButton(index));
+
+    const Spread* spread = SpreadCatalogue::instance().at(index);
+    QCOMPARE(f.child<QListWidget>("lstOption")->currentRow(), index);
+    QCOMPARE(f.child<QListWidget>("lstOption")->currentItem()->text(), spread->name);
+    QCOMPARE(f.screen->no(), cards);
+    QCOMPARE(f.screen->maxCardInSet(), index);
+    QCOMPARE(f.app.reading.spreadIndex, index);
+    QCOMPARE(f.child<QLabel>("lblDisp")->text(), spread->description);
+    QCOMPARE(f.child<QLabel>("lblDisp")->height(), labelTwips / 15);
+    QCOMPARE(f.child<QPlainTextEdit>("txtDisp")->toPlainText(), spread->description);
+    QVERIFY2(closeTo(f.pictureColour(), kPictureColours[index]), qPrintable(f.pictureColour().name()));
+    for (int other = 0; other < 8; ++other)
+        QCOMPARE(f.screen->optionButton(other)->isChecked(), other == index);
+}
+
+void TestSpreadScreen::missingPictureKeepsThePreviousOne()
+{
+    Fixture f;
+    QFile::remove(f.app.folder.path(QStringLiteral("pic/c3.jpg")));
+    writeFile(f.app.folder.path(QStringLiteral("pic/c4.jpg")), "not a picture");
+    clickOption(f.screen->optionButton(2));
+    QVERIFY(closeTo(f.pictureColour(), kPictureColours[2]));
+    clickOption(f.screen->optionButton(3));
+    QVERIFY(closeTo(f.pictureColour(), kPictureColours[2]));
+    QCOMPARE(f.screen->no(), 3);
+    clickOption(f.screen->optionButton(4));
+    QVERIFY(closeTo(f.pictureColour(), kPictureColours[2]));
+    QCOMPARE(f.screen->no(), 5);
+
+    Fixture empty(false);
+    QVERIFY(empty.child<QLabel>("pctCard")->pixmap().isNull());
+    QCOMPARE(empty.screen->no(), 10);
+}
+
+void TestSpreadScreen::arcanaExclusion_data()
+{
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<bool>("major");
+    QTest::addColumn<bool>("minor");
+    QTest::newRow("major alone") << QStringLiteral("H") << true << false;
+    QTest::newRow("minor alone") << QStringLiteral("L") << false << true;
+    QTest::newRow("major then minor") << QStringLiteral("HL") << false << true;
+    QTest::newRow("minor then major") << QStringLiteral("LH") << true << false;
+    QTest::newRow("major twice") << QStringLiteral("HH") << false << false;
+    QTest::newRow("back and forth") << QStringLiteral("HLHL") << false << true;
+}
+
+void TestSpreadScreen::arcanaExclusion()
+{
+    QFETCH(QString, clicks);
+    QFETCH(bool, major);
+    QFETCH(bool, minor);
+    Fixture f;
+    QTest::mouseClick(f.child<QPushButton>("cmdNext"), Qt::LeftButton);
+    auto* chkHA = f.child<QCheckBox>("chkHA");
+    auto* chkLA = f.child<QCheckBox>("chkLA");
+    QVERIFY(!chkHA->isChecked() && !chkLA->isChecked() && !f.child<QCheckBox>("chkRev")->isChecked());
+    for (const QChar c : clicks)
+        QTest::mouseClick(c == QLatin1Char('H') ? chkHA : chkLA, Qt::LeftButton);
+    QCOMPARE(chkHA->isChecked(), major);
+    QCOMPARE(chkLA->isChecked(), minor);
+}
+
+void TestSpreadScreen::pagesAndHiddenCommands()
+{
+    Fixture f;
+    QTest::mouseClick(f.child<QPushButton>("cmdNext"), Qt::LeftButton);
+    QCOMPARE(f.page(), QStringLiteral("picTarot2"));
+    for (const char* hidden : {"cmdPrev", "cmdBack", "cmdCancel", "cmdBack1"})
+        QVERIFY2(f.child<QPushButton>(hidden)->y() >= f.screen->height(), hidden);
+
+    // The mouse cannot reach << Back, but the tab order can.
+    auto* previous = f.child<QPushButton>("cmdPrev");
+    f.child<QPushButton>("cmdAuto")->setFocus();
+    QApplication::setActiveWindow(&f.window);
+    bool reached = false;
+    for (int step = 0; step < 20 && !reached; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached = QApplication::focusWidget() == previous;
+    }
+    QVERIFY(reached);
+    QTest::keyClick(previous, Qt::Key_Space);
+    QCOMPARE(f.page(), QStringLiteral("picTarot1"));
+}
+
+void TestSpreadScreen::automaticCast_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("ticks");
+    QTest::addColumn<bool>("paused");
+    QTest::newRow("Celtic Cross, defaults") << 0 << QString() << true;
+    QTest::newRow("One Card, reversals") << 1 << QStringLiteral("R") << false;
+    QTest::newRow("Line Spread, major") << 5 << QStringLiteral("H") << true;
+    QTest::newRow("Wheel, minor and reversals") << 4 << QStringLiteral("LR") << false;
+    QTest::newRow("Chakra, major then minor") << 6 << QStringLiteral("HL") << true;
+}
+
+void TestSpreadScreen::automaticCast()
+{
+    QFETCH(int, index);
+    QFETCH(QString, ticks);
+    QFETCH(bool, paused);
+    Fixture f;
+    CastSnapshot snapshot;
+    bool panelDuringPause = false;
+    f.app.pause.onWait = [&] { panelDuringPause = f.child<QWidget>("picMessage")->isVisible(); };
+    f.window.setAutomaticCastOpener([&](AppContext& context, ReadingHost& host) {
+        ++snapshot.calls;
+        snapshot.reading = context.reading;
+        snapshot.waitPanelShown = f.child<QWidget>("picMessage")->isVisible();
+        QCOMPARE(&host, static_cast<ReadingHost*>(&f.window));
+    });
+    QVERIFY(!f.child<QWidget>("picMessage")->isVisible());
+
+    clickOption(f.screen->optionButton(index));
+    QTest::mouseClick(f.child<QPushButton>("cmdNext"), Qt::LeftButton);
+    for (const QChar c : ticks) {
+        const char* box = c == QLatin1Char('H') ? "chkHA" : c == QLatin1Char('L') ? "chkLA" : "chkRev";
+        QTest::mouseClick(f.child<QCheckBox>(box), Qt::LeftButton);
+    }
+    QTest::mouseClick(f.child<QPushButton>("cmdAuto"), Qt::LeftButton);
+    settle();
+
+    const Spread* spread = SpreadCatalogue::instance().at(index);
+    QCOMPARE(snapshot.calls, 1);
+    QVERIFY(snapshot.waitPanelShown);
+    QCOMPARE(f.app.pause.waits, paused ? QList<int>{3000} : QList<int>{});
+    QCOMPARE(panelDuringPause, paused);
+    const CurrentReading& r = snapshot.reading;
+    QCOMPARE(r.spreadName, spread->name);
+    QCOMPARE(r.cardCount, spread->cardCount());
+    QCOMPARE(r.spreadIndex, index);
+    QVERIFY(r.autoChosen);
+    QVERIFY(!r.manualChosen);
+    QVERIFY(!r.manualMode);
+    QCOMPARE(r.reversalsAllowed, ticks.contains(QLatin1Char('R')));
+    QCOMPARE(r.majorOnly, ticks.endsWith(QLatin1Char('H')) || ticks == QLatin1String("H"));
+    QCOMPARE(r.minorOnly, ticks.contains(QLatin1Char('L')) && !ticks.endsWith(QLatin1Char('H')));
+
+    QVERIFY(!f.isOpen("frmTarot"));
+    QCOMPARE(f.window.readingState(), MainWindow::ReadingState::Fresh);
+    QVERIFY(f.window.rightPanel()->isVisible());
+    QCOMPARE(f.window.workspace()->background().color(), QColor(Qt::white));
+}
+
+void TestSpreadScreen::manualCast()
+{
+    Fixture f;
+    CastSnapshot snapshot;
+    f.window.setManualBoardOpener([&](AppContext& context, ReadingHost&) {
+        ++snapshot.calls;
+        snapshot.reading = context.reading;
+    });
+    clickOption(f.screen->optionButton(3));
+    QTest::mouseClick(f.child<QPushButton>("cmdNext"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QCheckBox>("chkLA"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QCheckBox>("chkRev"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QPushButton>("cmdManual"), Qt::LeftButton);
+    settle();
+
+    QCOMPARE(snapshot.calls, 1);
+    QVERIFY(f.app.pause.waits.isEmpty());
+    QCOMPARE(snapshot.reading.spreadName, QStringLiteral("Three Cards"));
+    QCOMPARE(snapshot.reading.cardCount, 3);
+    QVERIFY(snapshot.reading.manualMode);
+    QVERIFY(snapshot.reading.manualChosen);
+    QVERIFY(!snapshot.reading.autoChosen);
+    QVERIFY(snapshot.reading.minorOnly);
+    QVERIFY(!snapshot.reading.majorOnly);
+    QVERIFY(snapshot.reading.reversalsAllowed);
+    QVERIFY(!f.isOpen("frmTarot"));
+    // The board, not the screen, puts the reading on screen when its last card is placed.
+    QCOMPARE(f.window.readingState(), MainWindow::ReadingState::None);
+}
+
+void TestSpreadScreen::backToMain()
+{
+    for (const char* command : {"cmdBack1", "cmdBack"}) {
+        Fixture f;
+        if (QByteArrayView(command) == "cmdBack")
+            f.screen->showOptionsPage();
+        clickOption(f.screen->optionButton(6));
+        auto* back = f.child<QPushButton>(command);
+        back->setFocus();
+        QTest::keyClick(back, Qt::Key_Space);
+        settle();
+        QVERIFY(!f.isOpen("frmTarot"));
+        QVERIFY(f.isOpen("frmFront"));
+        QCOMPARE(f.app.reading.spreadName, QStringLiteral("-1"));
+        QCOMPARE(f.app.reading.cardCount, -1);
+        QCOMPARE(f.window.readingState(), MainWindow::ReadingState::None);
+    }
+}
+
+QTEST_MAIN(TestSpreadScreen)
+#include "tst_spreadscreen.moc"
