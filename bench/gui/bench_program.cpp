@@ -70,26 +70,33 @@ void BM_StartupToDetailsShown(benchmark::State& state)
     BenchFolder folder;
     const QStringList program = {QStringLiteral("program"), folder.dir.path()};
     const QStringList bare = {QStringLiteral("bare")};
-    // One of each first, so that both start from warm caches.
+    const QStringList bareText = {QStringLiteral("bare-text")};
+    // One of each first, so that all start from warm caches.
     runProbe(bare);
+    runProbe(bareText);
     runProbe(program);
     double bareTotal = 0;
+    double bareTextTotal = 0;
     double programTotal = 0;
     for (auto _ : state) {
         const double bareTime = runProbe(bare);
+        const double bareTextTime = runProbe(bareText);
         const double programTime = runProbe(program);
-        if (bareTime < 0 || programTime < 0) {
+        if (bareTime < 0 || bareTextTime < 0 || programTime < 0) {
             state.SkipWithError("the probe failed");
             return;
         }
         state.SetIterationTime(programTime);
         bareTotal += bareTime;
+        bareTextTotal += bareTextTime;
         programTotal += programTime;
     }
     const double runs = static_cast<double>(state.iterations());
     state.counters["bare_ms"] = bareTotal / runs * 1000;
+    state.counters["bare_text_ms"] = bareTextTotal / runs * 1000;
     state.counters["program_ms"] = programTotal / runs * 1000;
     state.counters["ratio"] = programTotal / bareTotal;
+    state.counters["ratio_to_text"] = programTotal / bareTextTotal;
 }
 BENCHMARK(BM_StartupToDetailsShown)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 

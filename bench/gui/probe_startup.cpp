@@ -1,5 +1,6 @@
 // Starts as the program does and ends as soon as the first screen is on display, for the start-up benchmark.
 //   probe_startup bare                 a maximised main window with nothing in it: the yardstick
+//   probe_startup bare-text            the same with one line of text, which loads the font database
 //   probe_startup program FOLDER       the program's start-up on an application folder, up to the details screen
 //   probe_startup cast FOLDER          as program, then an automatic Celtic Cross with reversals (no pause);
 //                                      prints the peak resident memory in kB
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QMainWindow>
 #include <QTextStream>
 #include <cstdio>
@@ -47,9 +49,11 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("program");
-    if (mode == QLatin1String("bare")) {
+    if (mode.startsWith(QLatin1String("bare"))) {
         QMainWindow window;
         window.setWindowTitle(QStringLiteral("Bare"));
+        if (mode == QLatin1String("bare-text"))
+            window.setCentralWidget(new QLabel(QStringLiteral("Quillmere")));
         window.showMaximized();
         showAndSettle();
         return 0;

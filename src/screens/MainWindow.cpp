@@ -105,9 +105,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Quillmere v1.0"));
-    const QPixmap icon(QStringLiteral(":/pictures/icon.png"));
-    if (!icon.isNull())
-        setWindowIcon(QIcon(icon));
+    // Decoded only when the desktop asks for it, at the sizes it asks for.
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
