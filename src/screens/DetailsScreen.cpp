@@ -3,6 +3,7 @@
 #include "screens/DateLists.h"
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
+#include "screens/OldReadingPanel.h"
 #include "screens/SaveProfilePanel.h"
 #include "storage/ProfileStore.h"
 
@@ -114,6 +115,13 @@ DetailsScreen::DetailsScreen(MainWindow& host, QWidget* parent)
     connect(saveProfile, &SaveProfilePanel::backToMainRequested, this, &DetailsScreen::showMainPanel);
     setSaveProfilePanel(saveProfile);
     connect(m_cmdSaveProfile, &QPushButton::clicked, saveProfile, &SaveProfilePanel::focusProfileName);
+
+    auto* oldReading = new OldReadingPanel(context(), m_host);
+    connect(oldReading, &OldReadingPanel::backToMainRequested, this, &DetailsScreen::showMainPanel);
+    // Opening an old reading unloads this screen.
+    connect(oldReading, &OldReadingPanel::readingOpened, this, [this] { closeForm(this); });
+    setOldReadingPanel(oldReading);
+    connect(m_cmdOldProfile, &QPushButton::clicked, oldReading, &OldReadingPanel::fillProfiles);
 
     selectDateDefaults();
     refillProfiles();

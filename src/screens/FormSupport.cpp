@@ -57,9 +57,23 @@ void replaceFormsAfterResize(QMdiArea* workspace)
     }
 }
 
+namespace {
+
+// The child window of the workspace that holds the form, directly or inside a scrolling frame.
+QMdiSubWindow* childWindowOf(QWidget* form)
+{
+    for (QWidget* parent = form->parentWidget(); parent; parent = parent->parentWidget()) {
+        if (auto* window = qobject_cast<QMdiSubWindow*>(parent))
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void closeForm(QWidget* form)
 {
-    if (auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
+    if (QMdiSubWindow* window = childWindowOf(form))
         window->close();
     else
         form->close();
@@ -69,9 +83,13 @@ QWidget* openForm(QMdiArea* workspace, const QString& objectName)
 {
     const QList<QMdiSubWindow*> windows = workspace->subWindowList();
     for (QMdiSubWindow* window : windows) {
+        if (window->isHidden())
+            continue;
         QWidget* form = window->widget();
-        if (form && form->objectName() == objectName && !window->isHidden())
+        if (form && form->objectName() == objectName)
             return form;
+        if (auto* inner = window->findChild<QWidget*>(objectName))
+            return inner;
     }
     return nullptr;
 }

@@ -53,7 +53,7 @@ void replaceFormsAfterResize(QMdiArea* workspace);
 // Closes a screen, together with its child window when it lives in the workspace.
 void closeForm(QWidget* form);
 
-// A child window of the workspace whose screen has the given objectName, when it is open.
+// The open screen or table of the workspace with the given objectName, nullptr when none is open.
 QWidget* openForm(QMdiArea* workspace, const QString& objectName);
 
 // Places a top-level dialog centred across the screen and at one third of the free height.

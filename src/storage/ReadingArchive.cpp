@@ -106,6 +106,10 @@ StorageValue<QString> fileTempReading(const AppFolder& folder, const FilingTarge
     const StorageValue<QByteArray> temp = readSmallFile(folder.tempRecord(), kMaxRecordBytes);
     if (!temp)
         return StorageValue<QString>::failure(QStringLiteral("There is no reading to save. %1").arg(temp.error()));
+    if (const StorageValue<ReadingRecord> record = parseRecord(*temp); !record)
+        return StorageValue<QString>::failure(
+            QStringLiteral("There is no reading to save. The temporary record %1 is damaged: %2")
+                .arg(folder.tempRecord(), record.error()));
     const StorageValue<QString> targetFolder = filingFolder(folder, target);
     if (!targetFolder)
         return targetFolder;

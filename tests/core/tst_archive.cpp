@@ -225,34 +225,39 @@ private Q_SLOTS:
     void failedFilingsAreFailuresAndChangeNothing_data()
     {
         QTest::addColumn<QString>("profile");
-        QTest::addColumn<bool>("writeTemp");
+        QTest::addColumn<QByteArray>("temp"); // empty: the reading just written
         QTest::addColumn<QString>("words");
-        QTest::newRow("profile folder missing") << QStringLiteral("Ghost") << true << QStringLiteral("does not exist");
+        QTest::newRow("profile folder missing")
+            << QStringLiteral("Ghost") << QByteArray() << QStringLiteral("does not exist");
         QTest::newRow("profile name outside the folder")
-            << QStringLiteral("../outside") << true << QStringLiteral("cannot be saved");
+            << QStringLiteral("../outside") << QByteArray() << QStringLiteral("cannot be saved");
         QTest::newRow("path in the profile name")
-            << QStringLiteral("Jane/sub") << true << QStringLiteral("cannot be saved");
-        QTest::newRow("dot dot") << QStringLiteral("..") << true << QStringLiteral("cannot be saved");
-        QTest::newRow("no profile") << QStringLiteral("   ") << true
+            << QStringLiteral("Jane/sub") << QByteArray() << QStringLiteral("cannot be saved");
+        QTest::newRow("dot dot") << QStringLiteral("..") << QByteArray() << QStringLiteral("cannot be saved");
+        QTest::newRow("no profile") << QStringLiteral("   ") << QByteArray()
                                     << QStringLiteral("Please select profile to save.");
+        QTest::newRow("damaged temporary record")
+            << QStringLiteral("Jane") << QByteArray("\0\1\2", 3) << QStringLiteral("damaged");
         QTest::newRow("no temporary record")
-            << QStringLiteral("Jane") << false << QStringLiteral("There is no reading to save");
+            << QStringLiteral("Jane") << QByteArray("none") << QStringLiteral("There is no reading to save");
     }
     void failedFilingsAreFailuresAndChangeNothing()
     {
         QFETCH(QString, profile);
-        QFETCH(bool, writeTemp);
+        QFETCH(QByteArray, temp);
         QFETCH(QString, words);
-        if (writeTemp)
+        if (temp.isEmpty())
             QVERIFY(writeTempReading(folder(), automaticReading(), m_clock).ok());
-        const QByteArray temp = fileBytes(folder().tempRecord());
+        else if (temp != "none")
+            writeFile(folder().tempRecord(), temp);
+        const QByteArray tempBefore = fileBytes(folder().tempRecord());
         const QStringList root = entriesOf(dir().path());
         const QStringList jane = entriesOf(profileFolder());
         const StorageValue<QString> saved
             = fileTempReading(folder(), FilingTarget::profile(profile), QStringLiteral("d"), m_clock);
         QVERIFY(!saved.ok());
         QVERIFY2(saved.error().contains(words), qPrintable(saved.error()));
-        QCOMPARE(fileBytes(folder().tempRecord()), temp);
+        QCOMPARE(fileBytes(folder().tempRecord()), tempBefore);
         QCOMPARE(entriesOf(dir().path()), root);
         QCOMPARE(entriesOf(profileFolder()), jane);
         QVERIFY(!QFileInfo::exists(QFileInfo(dir().path()).dir().filePath(QStringLiteral("outside"))));

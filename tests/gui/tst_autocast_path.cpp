@@ -1,0 +1,181 @@
+#include "TestSupport.h"
+
+#include "app/Program.h"
+#include "content/SpreadCatalogue.h"
+#include "engine/ReadingComposer.h"
+#include "screens/FormSupport.h"
+#include "screens/MainWindow.h"
+#include "screens/ReadingPane.h"
+#include "screens/SpreadScreen.h"
+#include "table/CardTable.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace quillmere;
+using namespace quillmere::test;
+
+namespace {
+
+enum class Arcana { Whole, Major, Minor };
+
+template <typename T> T* childOf(QWidget* form, const char* name)
+{
+    T* child = form ? form->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    if (!child)
+        qWarning("no %s", name);
+    return child;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Arcana)
+
+// The whole path of an automatic reading, as a person goes through it: start-up, details, spread, options,
+// Auto Cast Cards, the table and the pane, then Start Again.
+class TestAutoCastPath : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everySpreadAndOption_data();
+    void everySpreadAndOption();
+};
+
+void TestAutoCastPath::everySpreadAndOption_data()
+{
+    QTest::addColumn<int>("spreadIndex");
+    QTest::addColumn<bool>("reversals");
+    QTest::addColumn<Arcana>("arcana");
+    const QList<QPair<Arcana, const char*>> arcanaChoices
+        = {{Arcana::Whole, "whole deck"}, {Arcana::Major, "major"}, {Arcana::Minor, "minor"}};
+    for (const Spread& spread : SpreadCatalogue::instance().spreads()) {
+        for (const bool reversals : {false, true}) {
+            for (const auto& [arcana, arcanaName] : arcanaChoices) {
+                QTest::addRow("%s, %s, %s", qPrintable(spread.name), reversals ? "reversals" : "upright", arcanaName)
+                    << spread.index << reversals << arcana;
+            }
+        }
+    }
+}
+
+void TestAutoCastPath::everySpreadAndOption()
+{
+    QFETCH(int, spreadIndex);
+    QFETCH(bool, reversals);
+    QFETCH(Arcana, arcana);
+
+    TestApp app;
+    Program program(app.context);
+    QVERIFY(program.start());
+    MainWindow* window = program.mainWindow();
+    QMdiArea* workspace = window->workspace();
+
+    QWidget* details = openForm(workspace, QStringLiteral("frmFront"));
+    QTest::keyClicks(childOf<QLineEdit>(details, "txtName"), QStringLiteral("Jane Doe"));
+    childOf<QPlainTextEdit>(details, "txtQuestion")->setPlainText(QStringLiteral("What does the year hold?"));
+    QTest::mouseClick(childOf<QPushButton>(details, "cmdReading"), Qt::LeftButton);
+    settle();
+
+    auto* spreadScreen = qobject_cast<SpreadScreen*>(openForm(workspace, QStringLiteral("frmTarot")));
+    QVERIFY(spreadScreen);
+    QRadioButton* option = spreadScreen->optionButton(spreadIndex);
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    QTest::mouseClick(childOf<QPushButton>(spreadScreen, "cmdNext"), Qt::LeftButton);
+    if (arcana == Arcana::Major)
+        QTest::mouseClick(childOf<QCheckBox>(spreadScreen, "chkHA"), Qt::LeftButton);
+    if (arcana == Arcana::Minor)
+        QTest::mouseClick(childOf<QCheckBox>(spreadScreen, "chkLA"), Qt::LeftButton);
+    if (reversals)
+        QTest::mouseClick(childOf<QCheckBox>(spreadScreen, "chkRev"), Qt::LeftButton);
+    QTest::mouseClick(childOf<QPushButton>(spreadScreen, "cmdAuto"), Qt::LeftButton);
+    settle();
+
+    // The screen has gone; the pause came only without reversals.
+    QVERIFY(!openForm(workspace, QStringLiteral("frmTarot")));
+    QCOMPARE(app.pause.waits, reversals ? QList<int>{} : QList<int>{3000});
+    QVERIFY(app.notifier.messages.isEmpty());
+
+    // The reading: the spread's cards, distinct, from the chosen part of the deck.
+    const Spread& spread = *SpreadCatalogue::instance().at(spreadIndex);
+    const CurrentReading& reading = app.reading;
+    QCOMPARE(reading.spreadName, spread.name);
+    QCOMPARE(reading.querentName, QStringLiteral("Jane Doe"));
+    QCOMPARE(reading.birthDate, QStringLiteral("January 1, 1980"));
+    QCOMPARE(reading.positionCount(), spread.cardCount());
+    QList<int> seen;
+    for (int p = 0; p < spread.cardCount(); ++p) {
+        const int card = reading.drawnCards.at(p);
+        QVERIFY(!seen.contains(card));
+        seen.append(card);
+        if (arcana == Arcana::Major)
+            QVERIFY2(card >= 0 && card <= 21, qPrintable(QString::number(card)));
+        else if (arcana == Arcana::Minor)
+            QVERIFY2(card >= 22 && card <= 77, qPrintable(QString::number(card)));
+        else
+            QVERIFY(card >= 0 && card <= 77);
+        const bool reversed = reading.orientationFlags.at(p) == 1;
+        QCOMPARE(reading.reversedCards.contains(card), reversed);
+        if (!reversals || isCrossingCard(spread.name, p))
+            QVERIFY(!reversed);
+    }
+
+    // The pane holds exactly the engine's composition of these cards, from its top.
+    ReadingPane* pane = window->readingPane();
+    QCOMPARE(pane->displayedText(), composeReading(reading, app.clock));
+    QCOMPARE(pane->verticalScrollBar()->value(), 0);
+
+    // The table at the workspace's top-left, its boxes at the spread's places.
+    auto* table = qobject_cast<CardTable*>(openForm(workspace, QStringLiteral("frmAuto")));
+    QVERIFY(table);
+    QCOMPARE(workspace->subWindowList().size(), 1);
+    QCOMPARE(workspace->subWindowList().constFirst()->pos(), QPoint(0, 0));
+    QVERIFY(workspace->subWindowList().constFirst()->isAncestorOf(table));
+    QList<TwipsPoint> places;
+    for (int p = 0; p < CardTable::kBoxCount; ++p) {
+        CardBox* box = table->box(p);
+        if (p >= spread.cardCount()) {
+            QVERIFY(box->isHidden());
+            continue;
+        }
+        QVERIFY(!box->isHidden());
+        QCOMPARE(box->place(), spread.positions[p].place);
+        QCOMPARE(box->cardIndex(), reading.drawnCards.at(p));
+        QCOMPARE(box->isReversed(), reading.orientationFlags.at(p) == 1);
+        QCOMPARE(box->isQuarterTurned(), isCrossingCard(spread.name, p));
+        places.append(box->place());
+    }
+    QCOMPARE(table->sizeInTwips(), cardTableSize(spread.cardCount(), places));
+
+    QVERIFY(QFile::exists(app.folder.tempRecord()));
+    QCOMPARE(window->readingState(), MainWindow::ReadingState::Fresh);
+    QVERIFY(window->rightPanel()->isVisible());
+    QCOMPARE(workspace->background().color(), QColor(Qt::white));
+    QVERIFY(childOf<QPushButton>(window, "cmdSave")->isEnabled());
+
+    // Start Again: back to the No reading state with a fresh details screen.
+    QTest::mouseClick(childOf<QPushButton>(window, "cmdRestart"), Qt::LeftButton);
+    settle();
+    QCOMPARE(window->readingState(), MainWindow::ReadingState::None);
+    QVERIFY(!window->rightPanel()->isVisible());
+    QCOMPARE(workspace->background().color(), QColor(Qt::black));
+    QVERIFY(!openForm(workspace, QStringLiteral("frmAuto")));
+    QWidget* again = openForm(workspace, QStringLiteral("frmFront"));
+    QVERIFY(again);
+    QVERIFY(childOf<QLineEdit>(again, "txtName")->text().isEmpty());
+    QVERIFY(!reading.orientationFlags.exists());
+
+    window->close();
+    settle();
+    QVERIFY(!QFile::exists(app.folder.tempRecord()));
+}
+
+QTEST_MAIN(TestAutoCastPath)
+#include "tst_autocast_path.moc"
