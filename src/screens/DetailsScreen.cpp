@@ -110,19 +110,6 @@ DetailsScreen::DetailsScreen(MainWindow& host, QWidget* parent)
         = formButton(QStringLiteral("cmdCancel"), QStringLiteral("&Exit"), twipsRect(1440, 6300, 1215, 375), this);
     connect(cancel, &QPushButton::clicked, this, [this] { closeForm(this); });
 
-    auto* saveProfile = new SaveProfilePanel(context());
-    connect(saveProfile, &SaveProfilePanel::profileCreated, this, &DetailsScreen::refillProfiles);
-    connect(saveProfile, &SaveProfilePanel::backToMainRequested, this, &DetailsScreen::showMainPanel);
-    setSaveProfilePanel(saveProfile);
-    connect(m_cmdSaveProfile, &QPushButton::clicked, saveProfile, &SaveProfilePanel::focusProfileName);
-
-    auto* oldReading = new OldReadingPanel(context(), m_host);
-    connect(oldReading, &OldReadingPanel::backToMainRequested, this, &DetailsScreen::showMainPanel);
-    // Opening an old reading unloads this screen.
-    connect(oldReading, &OldReadingPanel::readingOpened, this, [this] { closeForm(this); });
-    setOldReadingPanel(oldReading);
-    connect(m_cmdOldProfile, &QPushButton::clicked, oldReading, &OldReadingPanel::fillProfiles);
-
     selectDateDefaults();
     refillProfiles();
     bringToFront(m_mainPanel);
@@ -151,11 +138,7 @@ QWidget* DetailsScreen::buildMainPanel()
     formLabel(QStringLiteral("To Save a Profile Click \"Save Profile\""), twipsRect(120, 240, 1815, 720), saveFrame);
     m_cmdSaveProfile = formButton(QStringLiteral("cmdSaveProfile"), QStringLiteral("Save Profile"),
                                   twipsRect(120, 1080, 1815, 375), saveFrame);
-    m_cmdSaveProfile->setEnabled(false);
-    connect(m_cmdSaveProfile, &QPushButton::clicked, this, [this] {
-        if (m_saveProfilePanel)
-            bringToFront(m_saveProfilePanel);
-    });
+    connect(m_cmdSaveProfile, &QPushButton::clicked, this, &DetailsScreen::showSaveProfilePanel);
 
     auto* oldFrame = new QGroupBox(panel);
     oldFrame->setGeometry(twipsRect(120, 4320, 2055, 1575));
@@ -163,11 +146,7 @@ QWidget* DetailsScreen::buildMainPanel()
               twipsRect(120, 240, 1815, 720), oldFrame);
     m_cmdOldProfile = formButton(QStringLiteral("cmdOldProfile"), QStringLiteral("View Old Reading"),
                                  twipsRect(120, 1080, 1815, 375), oldFrame);
-    m_cmdOldProfile->setEnabled(false);
-    connect(m_cmdOldProfile, &QPushButton::clicked, this, [this] {
-        if (m_oldReadingPanel)
-            bringToFront(m_oldReadingPanel);
-    });
+    connect(m_cmdOldProfile, &QPushButton::clicked, this, &DetailsScreen::showOldReadingPanel);
 
     auto* fields = new QGroupBox(panel);
     fields->setGeometry(twipsRect(2280, 120, 5175, 5775));
@@ -209,18 +188,30 @@ QWidget* DetailsScreen::buildMainPanel()
     return panel;
 }
 
-void DetailsScreen::setSaveProfilePanel(QWidget* panel)
+// The side panels are built when first asked for, so the screen comes up as quickly as the details panel alone.
+void DetailsScreen::showSaveProfilePanel()
 {
-    m_saveProfilePanel = panel;
-    m_panels->addWidget(panel);
-    m_cmdSaveProfile->setEnabled(true);
+    if (!m_saveProfilePanel) {
+        m_saveProfilePanel = new SaveProfilePanel(context());
+        connect(m_saveProfilePanel, &SaveProfilePanel::profileCreated, this, &DetailsScreen::refillProfiles);
+        connect(m_saveProfilePanel, &SaveProfilePanel::backToMainRequested, this, &DetailsScreen::showMainPanel);
+        m_panels->addWidget(m_saveProfilePanel);
+    }
+    bringToFront(m_saveProfilePanel);
+    m_saveProfilePanel->focusProfileName();
 }
 
-void DetailsScreen::setOldReadingPanel(QWidget* panel)
+void DetailsScreen::showOldReadingPanel()
 {
-    m_oldReadingPanel = panel;
-    m_panels->addWidget(panel);
-    m_cmdOldProfile->setEnabled(true);
+    if (!m_oldReadingPanel) {
+        m_oldReadingPanel = new OldReadingPanel(context(), m_host);
+        connect(m_oldReadingPanel, &OldReadingPanel::backToMainRequested, this, &DetailsScreen::showMainPanel);
+        // Opening an old reading unloads this screen.
+        connect(m_oldReadingPanel, &OldReadingPanel::readingOpened, this, [this] { closeForm(this); });
+        m_panels->addWidget(m_oldReadingPanel);
+    }
+    m_oldReadingPanel->fillProfiles();
+    bringToFront(m_oldReadingPanel);
 }
 
 void DetailsScreen::showMainPanel()

@@ -10,22 +10,24 @@ class QStackedWidget;
 
 namespace quillmere {
 
+class OldReadingPanel;
+class SaveProfilePanel;
 class MainWindow;
 struct AppContext;
 
 // The querent details screen `frmFront`: name, date of birth and question for the next reading, the
 // profile pre-fill list, and the door to the side panels. Its panels lie on top of each other; the details
-// panel `picMain` is in front on load, and the save-profile and old-reading panels are added as pages.
+// panel `picMain` is in front on load; the save-profile and old-reading panels come to the front on demand.
 class DetailsScreen : public QWidget
 {
     Q_OBJECT
 public:
     explicit DetailsScreen(MainWindow& host, QWidget* parent = nullptr);
 
-    // The side panels (`picSaveProfile`, `picOldProfile`). Until one is set its command on the details
-    // panel is disabled; once set, the command brings the panel to the front.
-    void setSaveProfilePanel(QWidget* panel);
-    void setOldReadingPanel(QWidget* panel);
+    // Save Profile: the save-profile panel `picSaveProfile` in front, the focus in its profile-name box.
+    void showSaveProfilePanel();
+    // View Old Reading: the old-reading panel `picOldProfile` filled and in front.
+    void showOldReadingPanel();
     // Brings the details panel back to the front (the side panels' Back to Main).
     void showMainPanel();
     QWidget* panelInFront() const;
@@ -55,8 +57,8 @@ private:
     MainWindow& m_host;
     QStackedWidget* m_panels = nullptr;
     QWidget* m_mainPanel = nullptr;
-    QWidget* m_saveProfilePanel = nullptr;
-    QWidget* m_oldReadingPanel = nullptr;
+    SaveProfilePanel* m_saveProfilePanel = nullptr;
+    OldReadingPanel* m_oldReadingPanel = nullptr;
     QLineEdit* m_txtName = nullptr;
     QComboBox* m_cmbDate = nullptr;
     QComboBox* m_cmbMonth = nullptr;

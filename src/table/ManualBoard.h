@@ -46,7 +46,9 @@ private:
 // shown from the top, and the board closes. From the last pick on, no click changes the reading again.
 //
 // The hidden commands "Back" (cmdBack) and "Exit" (cmdCancel) lie below the visible area and are reached with
-// the Tab key; the board emits backRequested() or exitRequested() and the main window acts on them.
+// the Tab key. Back emits backRequested(), which the main window answers by showing the details screen, and the
+// board closes; Exit emits exitRequested() and closes the main window (the workspace's window), which ends the
+// program.
 class ManualBoard : public QWidget
 {
     Q_OBJECT
@@ -74,9 +76,9 @@ public:
     void showCardInfo(const QString& position);
 
 Q_SIGNALS:
-    // "Back": the details screen is wanted; the board closes itself afterwards.
+    // "Back": the details screen is wanted; connect it to the main window. The board closes itself afterwards.
     void backRequested();
-    // "Exit": the program is to end.
+    // "Exit": the program ends; the board closes the main window right after this signal.
     void exitRequested();
 
 private:

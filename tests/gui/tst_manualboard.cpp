@@ -113,6 +113,7 @@ private Q_SLOTS:
     void noSecondCompletion();
     void keyboardAlonePicksTheCards();
     void hiddenCommandsAreReachedWithTab();
+    void exitClosesTheMainWindow();
     void longPanelTextScrolls();
 
 private:
@@ -388,6 +389,25 @@ void TestManualBoard::hiddenCommandsAreReachedWithTab()
     QVERIFY(!t.reading.drawnCards.exists());
     QVERIFY(!t.reading.reversedCards.exists());
     QVERIFY(t.pause.waits.isEmpty());
+}
+
+void TestManualBoard::exitClosesTheMainWindow()
+{
+    TestContext t(m_deck.folder);
+    FakeReadingHost host;
+    host.workspace()->show();
+    prepareManual(t.reading, *SpreadCatalogue::instance().byKey(u"Two Cards"), false, false, false);
+    ManualBoard* board = openManualBoard(t.context, host);
+    QSignalSpy exit(board, &ManualBoard::exitRequested);
+
+    auto* cmdCancel = board->findChild<QPushButton*>(QStringLiteral("cmdCancel"));
+    cmdCancel->setFocus();
+    QTest::keyClick(cmdCancel, Qt::Key_Space);
+
+    QCOMPARE(exit.size(), 1);
+    // The workspace's window stands for the main window here: closing it ends the program.
+    QVERIFY(!host.workspace()->isVisible());
+    QVERIFY(!t.reading.drawnCards.exists());
 }
 
 void TestManualBoard::longPanelTextScrolls()
