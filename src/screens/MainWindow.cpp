@@ -137,7 +137,9 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     buildMenus();
     m_saveHandler = [this](QWidget* parent) { SaveReadingDialog::open(m_context, parent); };
     m_automaticCast = [](AppContext& context, ReadingHost& host) { openAutomaticCast(context, host); };
-    m_manualBoard = [](AppContext& context, ReadingHost& host) { openManualBoard(context, host); };
+    m_manualBoard = [this](AppContext& context, ReadingHost& host) {
+        connect(openManualBoard(context, host), &ManualBoard::backRequested, this, &MainWindow::showDetailsScreen);
+    };
 
     m_rightPanel->hide();
     setWorkspaceWhite(false);

@@ -3,6 +3,7 @@
 #include "content/SpreadCatalogue.h"
 #include "engine/Draw.h"
 #include "engine/ReadingComposer.h"
+#include "screens/MainWindow.h"
 #include "storage/RecordFormat.h"
 #include "table/CardPicture.h"
 #include "table/CardTable.h"
@@ -114,6 +115,7 @@ private Q_SLOTS:
     void keyboardAlonePicksTheCards();
     void hiddenCommandsAreReachedWithTab();
     void exitClosesTheMainWindow();
+    void backInTheProgramShowsTheDetailsScreen();
     void longPanelTextScrolls();
 
 private:
@@ -408,6 +410,27 @@ void TestManualBoard::exitClosesTheMainWindow()
     // The workspace's window stands for the main window here: closing it ends the program.
     QVERIFY(!host.workspace()->isVisible());
     QVERIFY(!t.reading.drawnCards.exists());
+}
+
+void TestManualBoard::backInTheProgramShowsTheDetailsScreen()
+{
+    TestContext t(m_deck.folder);
+    MainWindow window(t.context);
+    window.show();
+    prepareManual(t.reading, *SpreadCatalogue::instance().byKey(u"One Card"), false, false, false);
+    window.manualBoardOpener()(t.context, window);
+    auto* board = window.workspace()->findChild<ManualBoard*>(QStringLiteral("frmManual"));
+    QVERIFY(board);
+    QPointer<ManualBoard> watched(board);
+    QVERIFY(!window.workspace()->findChild<QWidget*>(QStringLiteral("frmFront")));
+
+    auto* cmdBack = board->findChild<QPushButton*>(QStringLiteral("cmdBack"));
+    cmdBack->setFocus();
+    QTest::keyClick(cmdBack, Qt::Key_Space);
+
+    QTRY_VERIFY(watched.isNull());
+    QVERIFY(window.workspace()->findChild<QWidget*>(QStringLiteral("frmFront")));
+    QVERIFY(window.isVisible());
 }
 
 void TestManualBoard::longPanelTextScrolls()
