@@ -41,6 +41,9 @@ void SleepingPause::wait(int milliseconds)
         if (window->isVisible())
             window->repaint();
     }
+    // Gets the painting to the screen; input stays queued until the pause is over.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QThread::msleep(static_cast<unsigned long>(std::max(0, milliseconds)));
 }
 
