@@ -28,6 +28,7 @@ SaveReadingDialog::SaveReadingDialog(AppContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmSaveReading"));
     setWindowTitle(QStringLiteral("Quillmere v1.0"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twipsToPixels(7545), twipsToPixels(6000));
 
     auto* intro = new QFrame(this);
@@ -139,7 +140,8 @@ void SaveReadingDialog::onCmdSaveReadingClicked()
 
     const auto filed = fileTempReading(m_context.folder, *target, description, m_context.clock);
     if (!filed.ok()) {
-        refuse(QStringLiteral("Your reading has not been saved.\n%1").arg(filed.error()));
+        // The words say what failed; the dialog stays as it is, so the user can try again or go back.
+        refuse(filed.error());
         return;
     }
     m_context.notifier.show(this, Notifier::Icon::Information, kTitle,

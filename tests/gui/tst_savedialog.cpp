@@ -242,8 +242,11 @@ private Q_SLOTS:
     void failures_data()
     {
         QTest::addColumn<QString>("damage");
-        QTest::newRow("profile folder removed by hand") << QStringLiteral("folder");
-        QTest::newRow("no temporary record") << QStringLiteral("temp");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("profile folder removed by hand")
+            << QStringLiteral("folder")
+            << QStringLiteral("The folder of the profile \"Jane\" does not exist, so the reading could not be saved.");
+        QTest::newRow("no temporary record") << QStringLiteral("temp") << QStringLiteral("There is no reading to save");
     }
 
     // A save that does not reach the disk is reported as a failure in words, never as a success; the dialog
@@ -251,6 +254,7 @@ private Q_SLOTS:
     void failures()
     {
         QFETCH(QString, damage);
+        QFETCH(QString, words);
         auto fixture = makeFixture();
         if (damage == QStringLiteral("folder"))
             QVERIFY(QDir(fixture->folder.path(QStringLiteral("Jane"))).removeRecursively());
@@ -264,7 +268,7 @@ private Q_SLOTS:
 
         QCOMPARE(fixture->notifier.messages.size(), 1);
         QCOMPARE(fixture->notifier.messages[0].icon, Notifier::Icon::Error);
-        QVERIFY(fixture->notifier.messages[0].text.startsWith(QStringLiteral("Your reading has not been saved.")));
+        QVERIFY2(fixture->notifier.messages[0].text.startsWith(words), qPrintable(fixture->notifier.messages[0].text));
         QVERIFY(!fixture->notifier.texts().contains(QStringLiteral("Your Reading has been Saved Successfully")));
         QVERIFY(dialog.window && dialog.window->isVisible());
         QVERIFY(dialog.underProfile->isChecked());
