@@ -18,6 +18,22 @@ struct ReadingMoment
     friend bool operator==(const ReadingMoment&, const ReadingMoment&) = default;
 };
 
+// The locale's long time format without its time-zone name: the moment of a reading is local time, and a zone
+// abbreviation only clutters the header and the saved record.
+inline QString longTimeText(const QLocale& locale, QTime time)
+{
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString withoutZone;
+    bool quoted = false;
+    for (QChar c : format) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (quoted || c != QLatin1Char('t'))
+            withoutZone += c;
+    }
+    return locale.toString(time, withoutZone.simplified());
+}
+
 // The moment of a reading as texts. The header and the temporary record ask the same clock, so a reading
 // reopened later shows exactly the date and time it was written with.
 class ReadingClock
@@ -29,7 +45,7 @@ public:
     virtual QLocale locale() const { return QLocale::system(); }
 
     QString shortDate() const { return locale().toString(now().date(), QLocale::ShortFormat); }
-    QString longTime() const { return locale().toString(now().time(), QLocale::LongFormat); }
+    QString longTime() const { return longTimeText(locale(), now().time()); }
     // Month, day, year, hour, minute, second, zero-padded: 14 digits naming a saved reading.
     QString stamp() const { return now().toString(QStringLiteral("MMddyyyyHHmmss")); }
 
@@ -38,8 +54,7 @@ public:
     {
         const QDateTime instant = now();
         const QLocale texts = locale();
-        return {texts.toString(instant.date(), QLocale::ShortFormat),
-                texts.toString(instant.time(), QLocale::LongFormat),
+        return {texts.toString(instant.date(), QLocale::ShortFormat), longTimeText(texts, instant.time()),
                 instant.toString(QStringLiteral("MMddyyyyHHmmss"))};
     }
 };

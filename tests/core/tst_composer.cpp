@@ -142,12 +142,13 @@ const QDateTime kMoment(QDate(2026, 3, 4), QTime(17, 6, 7));
 
 QString clockDate()
 {
-    return kUsEnglish.toString(kMoment.date(), QLocale::ShortFormat);
+    return QStringLiteral("3/4/26");
 }
 
 QString clockTime()
 {
-    return kUsEnglish.toString(kMoment.time(), QLocale::LongFormat);
+    // The locale's long time format, without the time-zone name it would otherwise carry.
+    return QStringLiteral("5:06:07 PM");
 }
 
 } // namespace
