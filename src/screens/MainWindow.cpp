@@ -40,6 +40,9 @@ QPushButton* panelButton(const QString& objectName, const QString& text, QWidget
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, formColours::kGold);
     palette.setColor(QPalette::ButtonText, Qt::black);
+    // A disabled command must look disabled: Save is greyed out for a reopened reading.
+    palette.setColor(QPalette::Disabled, QPalette::Button, formColours::kGold.lighter(140));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     button->setPalette(palette);
     return button;
 }

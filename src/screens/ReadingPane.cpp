@@ -2,6 +2,8 @@
 
 #include "screens/FormSupport.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -90,6 +92,34 @@ StyledText ReadingPane::displayedText() const
         }
     }
     return shown;
+}
+
+void ReadingPane::paintEvent(QPaintEvent* event)
+{
+    QTextBrowser::paintEvent(event);
+    // A separator is a long run of underlined blanks. Blanks at the end of a wrapped line hang past the margin
+    // and the text layout draws nothing for them, so the rule they stand for is drawn here, across the pane.
+    QPainter painter(viewport());
+    const QPointF scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const qreal right = viewport()->width() - document()->documentMargin();
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        const QPointF origin = document()->documentLayout()->blockBoundingRect(block).topLeft() - scroll;
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const QString lineText = block.text().mid(line.textStart(), line.textLength());
+            if (lineText.count(QLatin1Char(' ')) < 2 || !lineText.trimmed().isEmpty())
+                continue;
+            QTextCursor cursor(document());
+            cursor.setPosition(block.position() + line.textStart() + 1);
+            const QTextCharFormat format = cursor.charFormat();
+            if (!format.fontUnderline())
+                continue;
+            const qreal y = origin.y() + line.y() + line.ascent() + 1.5;
+            painter.setPen(QPen(format.foreground().color(), 1));
+            painter.drawLine(QPointF(origin.x() + line.x(), y), QPointF(right, y));
+        }
+    }
 }
 
 void ReadingPane::markLinks()

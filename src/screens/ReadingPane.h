@@ -27,6 +27,9 @@ public:
     // "www." addresses are web addresses.
     static std::optional<QUrl> openableUrl(const QString& linkText);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void markLinks();
     void onAnchorClicked(const QUrl& link);

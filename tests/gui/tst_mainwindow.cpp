@@ -95,7 +95,11 @@ void TestMainWindow::windowAndMenus()
     QCOMPARE(button(&window, "cmdRestart")->text(), QStringLiteral("Start Again"));
     QCOMPARE(button(&window, "cmdSave")->text(), QStringLiteral("Save This Reading"));
     QCOMPARE(button(&window, "cmdExit")->text(), QStringLiteral("Exit"));
-    QCOMPARE(button(&window, "cmdSave")->palette().color(QPalette::Button), QColor(255, 199, 6));
+    const QPalette savePalette = button(&window, "cmdSave")->palette();
+    QCOMPARE(savePalette.color(QPalette::Active, QPalette::Button), QColor(255, 199, 6));
+    // Disabled, Save must look disabled rather than like the live gold buttons.
+    QVERIFY(savePalette.color(QPalette::Disabled, QPalette::ButtonText)
+            != savePalette.color(QPalette::Active, QPalette::ButtonText));
     QVERIFY(button(&window, "cmdSave")->font().bold());
     QCOMPARE(window.rightPanel()->objectName(), QStringLiteral("picRight"));
     QCOMPARE(window.rightPanel()->width(), 3735 / 15);

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void showsRunsExactly();
     void usesTheReadingFont();
     void showsNewTextFromItsTop();
+    void separatorIsDrawnAsARule();
     void openableAddresses_data();
     void openableAddresses();
     void linkClicks_data();
@@ -114,6 +115,52 @@ void TestReadingPane::showsNewTextFromItsTop()
     pane.setStyledText(runs({{many + QStringLiteral("again")}}));
     QCOMPARE(pane.verticalScrollBar()->value(), 0);
     QCOMPARE(pane.textCursor().position(), 0);
+}
+
+namespace {
+
+// The widest run of dark pixels in any row of the image.
+int widestDarkRow(const QImage& image)
+{
+    int widest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int dark = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                ++dark;
+        }
+        widest = std::max(widest, dark);
+    }
+    return widest;
+}
+
+} // namespace
+
+void TestReadingPane::separatorIsDrawnAsARule()
+{
+    RecordingUrlOpener opener;
+    ReadingPane pane(opener);
+    pane.resize(240, 200);
+    pane.show();
+    StyledText text;
+    StyledTextWriter writer(text);
+    writer.write(QStringLiteral("above\r\n"));
+    writer.setUnderline(true);
+    writer.write(QString(512, QLatin1Char(' ')) + QStringLiteral("\r\n"));
+    writer.setUnderline(false);
+    writer.write(QStringLiteral("below"));
+    pane.setStyledText(text);
+    QCOMPARE(pane.displayedText(), text);
+    const int viewportWidth = pane.viewport()->width();
+    QVERIFY2(widestDarkRow(pane.viewport()->grab().toImage()) > viewportWidth * 3 / 4,
+             "the underlined blanks show as a line across the pane");
+
+    // Without the underline the same blanks show nothing.
+    StyledText plain;
+    StyledTextWriter(plain).write(QStringLiteral("above\r\n") + QString(512, QLatin1Char(' '))
+                                  + QStringLiteral("\r\nbelow"));
+    pane.setStyledText(plain);
+    QVERIFY(widestDarkRow(pane.viewport()->grab().toImage()) < viewportWidth / 2);
 }
 
 void TestReadingPane::openableAddresses_data()
