@@ -1,6 +1,7 @@
 #include "cli/CastCommand.h"
 
 #include "cli/Command.h"
+#include "cli/JsonOutput.h"
 #include "content/SpreadCatalogue.h"
 #include "engine/ReadingComposer.h"
 #include "engine/TextRenderers.h"
@@ -164,14 +165,6 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
     return line;
 }
 
-QJsonArray jsonNumbers(const QList<int>& values)
-{
-    QJsonArray array;
-    for (int value : values)
-        array.append(value);
-    return array;
-}
-
 QByteArray readingJson(const CurrentReading& reading, const StyledText& text, const ReadingMoment& moment)
 {
     const int positions = reading.positionCount();
@@ -185,15 +178,7 @@ QByteArray readingJson(const CurrentReading& reading, const StyledText& text, co
     object.insert(QStringLiteral("question"), reading.question);
     object.insert(QStringLiteral("date"), reading.creationDate.isEmpty() ? moment.date : reading.creationDate);
     object.insert(QStringLiteral("time"), reading.creationTime.isEmpty() ? moment.time : reading.creationTime);
-    object.insert(QStringLiteral("text"), renderPlainText(text));
-    QJsonArray runs;
-    for (const TextRun& run : text.runs()) {
-        runs.append(QJsonObject{{QStringLiteral("text"), run.text},
-                                {QStringLiteral("bold"), run.bold},
-                                {QStringLiteral("underline"), run.underline},
-                                {QStringLiteral("color"), run.colour.name()}});
-    }
-    object.insert(QStringLiteral("runs"), runs);
+    insertTextAndRuns(object, text);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

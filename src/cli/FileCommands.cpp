@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "cli/JsonOutput.h"
 #include "engine/ReadingClock.h"
 #include "engine/TextRenderers.h"
 #include "storage/ProfileStore.h"
@@ -212,14 +213,6 @@ int runReadings(const QStringList& args, CommandIo& io)
     return kExitSuccess;
 }
 
-QJsonArray jsonNumbers(const QList<int>& values)
-{
-    QJsonArray array;
-    for (const int value : values)
-        array.append(value);
-    return array;
-}
-
 QByteArray savedReadingJson(const ReadingRecord& record, const StyledText& text)
 {
     QJsonObject object;
@@ -232,15 +225,7 @@ QByteArray savedReadingJson(const ReadingRecord& record, const StyledText& text)
     object.insert(QStringLiteral("question"), record.question);
     object.insert(QStringLiteral("date"), record.date);
     object.insert(QStringLiteral("time"), record.time);
-    object.insert(QStringLiteral("text"), renderPlainText(text));
-    QJsonArray runs;
-    for (const TextRun& run : text.runs()) {
-        runs.append(QJsonObject{{QStringLiteral("text"), run.text},
-                                {QStringLiteral("bold"), run.bold},
-                                {QStringLiteral("underline"), run.underline},
-                                {QStringLiteral("color"), run.colour.name()}});
-    }
-    object.insert(QStringLiteral("runs"), runs);
+    insertTextAndRuns(object, text);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

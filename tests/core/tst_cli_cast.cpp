@@ -1,3 +1,4 @@
+#include "CliRunner.h"
 #include "content/SpreadCatalogue.h"
 #include "engine/ReadingComposer.h"
 
@@ -12,23 +13,6 @@
 using namespace quillmere;
 
 namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(QUILLMERE_CLI_PATH), args);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 CliRun runCast(const QStringList& args)
 {

@@ -1,3 +1,4 @@
+#include "CliRunner.h"
 #include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
 
@@ -5,26 +6,6 @@
 #include <QTest>
 
 using namespace quillmere;
-
-namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(QUILLMERE_CLI_PATH), args);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class CliContentTest : public QObject
 {

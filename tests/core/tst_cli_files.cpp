@@ -1,3 +1,4 @@
+#include "CliRunner.h"
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -5,30 +6,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(QUILLMERE_CLI_PATH), args);
-    CliRun result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
-
-} // namespace
 
 // The file commands of quillmere-cli, end to end in a fresh application folder.
 class TestCliFiles : public QObject
