@@ -1,3 +1,4 @@
+#include "NullServices.h"
 #include "content/SpreadCatalogue.h"
 #include "engine/Draw.h"
 #include "table/AutomaticCast.h"
@@ -12,26 +13,9 @@
 #include <benchmark/benchmark.h>
 
 using namespace quillmere;
+using namespace quillmere::bench;
 
 namespace {
-
-class NoNotifier final : public Notifier
-{
-public:
-    void show(QWidget*, Icon, const QString&, const QString&) override { }
-};
-
-class NoPause final : public Pause
-{
-public:
-    void wait(int) override { }
-};
-
-class NoUrlOpener final : public UrlOpener
-{
-public:
-    void open(const QUrl&) override { }
-};
 
 class BenchHost final : public ReadingHost
 {

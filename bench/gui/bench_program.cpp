@@ -1,5 +1,6 @@
 // The program as a whole: start-up to the details screen against a bare main window, the automatic Celtic Cross
 // from the click to the table on screen, and the peak memory with a Celtic Cross on screen.
+#include "NullServices.h"
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
 #include "screens/SpreadScreen.h"
@@ -14,26 +15,9 @@
 #include <benchmark/benchmark.h>
 
 using namespace quillmere;
+using namespace quillmere::bench;
 
 namespace {
-
-class NoNotifier final : public Notifier
-{
-public:
-    void show(QWidget*, Icon, const QString&, const QString&) override { }
-};
-
-class NoPause final : public Pause
-{
-public:
-    void wait(int) override { }
-};
-
-class NoUrlOpener final : public UrlOpener
-{
-public:
-    void open(const QUrl&) override { }
-};
 
 // An application folder of its own with the staged pictures, so nothing is written into the staged folder.
 struct BenchFolder

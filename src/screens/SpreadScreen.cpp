@@ -301,15 +301,7 @@ void SpreadScreen::castAutomatically()
     if (m_chkRev->checkState() != Qt::Checked)
         context().pause.wait(kCastPauseMilliseconds);
 
-    CurrentReading& reading = context().reading;
-    reading.manualMode = false;
-    reading.autoChosen = true;
-    reading.manualChosen = false;
-    reading.spreadName = m_card;
-    reading.cardCount = static_cast<qint16>(m_no);
-    reading.minorOnly = m_lboo;
-    reading.majorOnly = m_hboo;
-    reading.reversalsAllowed = m_rboo;
+    copyCastFields(true);
 
     if (const MainWindow::CastOpener& open = m_host.automaticCastOpener())
         open(context(), m_host);
@@ -317,18 +309,23 @@ void SpreadScreen::castAutomatically()
     closeForm(this);
 }
 
-void SpreadScreen::castManually()
+void SpreadScreen::copyCastFields(bool automatic)
 {
-    readOptions();
     CurrentReading& reading = context().reading;
-    reading.manualMode = true;
-    reading.autoChosen = false;
-    reading.manualChosen = true;
+    reading.manualMode = !automatic;
+    reading.autoChosen = automatic;
+    reading.manualChosen = !automatic;
     reading.spreadName = m_card;
     reading.cardCount = static_cast<qint16>(m_no);
     reading.minorOnly = m_lboo;
     reading.majorOnly = m_hboo;
     reading.reversalsAllowed = m_rboo;
+}
+
+void SpreadScreen::castManually()
+{
+    readOptions();
+    copyCastFields(false);
 
     if (const MainWindow::CastOpener& open = m_host.manualBoardOpener())
         open(context(), m_host);

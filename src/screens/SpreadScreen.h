@@ -50,6 +50,8 @@ private:
     // Click of the hidden spread list: shows the selected spread.
     void onSpreadSelected(int index);
     void readOptions();
+    // Copies the chosen spread and options into the current reading for an automatic or a manual cast.
+    void copyCastFields(bool automatic);
     AppContext& context();
 
     MainWindow& m_host;
