@@ -1,3 +1,4 @@
+#include "FileHelpers.h"
 #include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
 #include "storage/ReadingArchive.h"
@@ -12,26 +13,6 @@ using namespace quillmere;
 namespace {
 
 const QDateTime kMoment(QDate(2025, 12, 8), QTime(15, 34, 5));
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QStringList entriesOf(const QString& path)
-{
-    return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-}
 
 // A three-card automatic cast: two real positions' worth of flags plus the spare entry of the draw.
 CurrentReading automaticReading()

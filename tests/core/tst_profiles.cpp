@@ -1,3 +1,4 @@
+#include "FileHelpers.h"
 #include "storage/ProfileStore.h"
 
 #include <QDir>
@@ -7,26 +8,6 @@
 using namespace quillmere;
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QStringList entriesOf(const QString& path)
-{
-    return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-}
 
 NewProfile newProfile(const QString& name, const QString& person = QStringLiteral("Jane Roe"))
 {
