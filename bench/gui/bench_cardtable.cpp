@@ -54,7 +54,8 @@ struct Bench
     NoNotifier notifier;
     NoPause pause;
     NoUrlOpener urlOpener;
-    AppContext context{reading, folder, random, clock, notifier, pause, urlOpener, QString()};
+    ProgramSettings settings{dir.filePath(QStringLiteral(".settings/Quillmere.conf"))};
+    AppContext context{reading, folder, random, clock, notifier, pause, urlOpener, QString(), settings};
     BenchHost host;
 
     void closeAll()

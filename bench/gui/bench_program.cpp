@@ -94,7 +94,8 @@ void BM_AutoCastCelticCross(benchmark::State& state)
     NoNotifier notifier;
     NoPause pause;
     NoUrlOpener urlOpener;
-    AppContext context{reading, appFolder, random, clock, notifier, pause, urlOpener, QString()};
+    ProgramSettings settings(folder.dir.filePath(QStringLiteral(".settings/Quillmere.conf")));
+    AppContext context{reading, appFolder, random, clock, notifier, pause, urlOpener, QString(), settings};
     MainWindow window(context);
     window.resize(1280, 800);
     window.show();

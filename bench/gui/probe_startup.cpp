@@ -68,7 +68,8 @@ int main(int argc, char* argv[])
     MessageBoxNotifier notifier;
     SleepingPause pause;
     DesktopUrlOpener urlOpener;
-    AppContext context{reading, folder, random, clock, notifier, pause, urlOpener, QString()};
+    ProgramSettings settings(folder.path(QStringLiteral(".settings/Quillmere.conf")));
+    AppContext context{reading, folder, random, clock, notifier, pause, urlOpener, QString(), settings};
     Program program(context);
     if (!program.start())
         return 1;

@@ -1,5 +1,6 @@
 #include "app/DesktopServices.h"
 #include "app/Program.h"
+#include "table/ProgramSettings.h"
 
 #include <QApplication>
 
@@ -16,7 +17,9 @@ int main(int argc, char* argv[])
     MessageBoxNotifier notifier;
     SleepingPause pause;
     DesktopUrlOpener urlOpener;
-    AppContext context{reading, folder, random, clock, notifier, pause, urlOpener, QStringLiteral(QUILLMERE_SITE_URL)};
+    const std::unique_ptr<ProgramSettings> settings = ProgramSettings::forUser();
+    AppContext context{reading,  folder, random, clock, notifier, pause, urlOpener, QStringLiteral(QUILLMERE_SITE_URL),
+                       *settings};
 
     Program program(context);
     if (!program.start())

@@ -24,9 +24,9 @@ bool isSkippedEntry(const QString& line)
 }
 
 // Names of the application folder's own entries, which no profile may take.
-constexpr std::array<QLatin1StringView, 6> kReservedNames = {
-    QLatin1StringView("pic"),  QLatin1StringView("cards"),  QLatin1StringView("misc"),
-    QLatin1StringView("temp"), QLatin1StringView("vt.dll"), QLatin1StringView("help"),
+constexpr std::array<QLatin1StringView, 8> kReservedNames = {
+    QLatin1StringView("pic"),    QLatin1StringView("cards"), QLatin1StringView("misc"),  QLatin1StringView("temp"),
+    QLatin1StringView("vt.dll"), QLatin1StringView("help"),  QLatin1StringView("decks"), QLatin1StringView("trash"),
 };
 
 ProfileCreation refused(ProfileRefusal refusal, QString error)

@@ -4,6 +4,7 @@
 #include "engine/RandomSource.h"
 #include "engine/ReadingClock.h"
 #include "storage/AppFolder.h"
+#include "table/ProgramSettings.h"
 #include "table/Services.h"
 
 namespace quillmere {
@@ -21,6 +22,8 @@ struct AppContext
     UrlOpener& urlOpener;
     // Base address of the product's site, empty when none is configured.
     QString siteUrl;
+    // What the program remembers between runs.
+    ProgramSettings& settings;
 };
 
 } // namespace quillmere

@@ -138,6 +138,8 @@ private Q_SLOTS:
         QTest::newRow("temp") << QStringLiteral("temp") << person << unsafe << QStringLiteral("kept by the program");
         QTest::newRow("store") << QStringLiteral("VT.DLL") << person << unsafe << QStringLiteral("kept by the program");
         QTest::newRow("help") << QStringLiteral("Help") << person << unsafe << QStringLiteral("kept by the program");
+        QTest::newRow("decks") << QStringLiteral("Decks") << person << unsafe << QStringLiteral("kept by the program");
+        QTest::newRow("trash") << QStringLiteral("TRASH") << person << unsafe << QStringLiteral("kept by the program");
         QTest::newRow("dot") << QStringLiteral(".") << person << unsafe << QStringLiteral("dot");
         QTest::newRow("dot dot") << QStringLiteral("..") << person << unsafe << QStringLiteral("dot");
         QTest::newRow("leading dot") << QStringLiteral(".hidden") << person << unsafe << QStringLiteral("dot");

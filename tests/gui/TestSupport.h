@@ -70,7 +70,8 @@ struct TestApp
 {
     explicit TestApp(const QString& siteUrl = QString())
         : folder(dir.path())
-        , context{reading, folder, random, clock, notifier, pause, urlOpener, siteUrl}
+        , settings(dir.path() + QStringLiteral("/.settings/Quillmere.conf"))
+        , context{reading, folder, random, clock, notifier, pause, urlOpener, siteUrl, settings}
     {
         writeFile(folder.profileStore(), QByteArray());
         QDir(dir.path()).mkpath(QStringLiteral("cards"));
@@ -85,6 +86,7 @@ struct TestApp
     RecordingNotifier notifier;
     RecordingPause pause;
     RecordingUrlOpener urlOpener;
+    ProgramSettings settings;
     AppContext context;
 };
 
