@@ -84,7 +84,8 @@ public:
     explicit PanelFixture(const QDateTime& moment = QDateTime(QDate(2025, 12, 8), QTime(15, 34, 5)))
         : folder(dir.path())
         , clock(moment)
-        , context{reading, folder, random, clock, notifier, pause, urlOpener, QString()}
+        , settings(dir.filePath(QStringLiteral(".settings/Quillmere.conf")))
+        , context{reading, folder, random, clock, notifier, pause, urlOpener, QString(), settings}
     {
         QDir(dir.path()).mkpath(QStringLiteral("cards"));
         QDir(dir.path()).mkpath(QStringLiteral("pic"));
@@ -116,6 +117,7 @@ public:
     RecordingNotifier notifier;
     NoPause pause;
     RecordingUrlOpener urlOpener;
+    ProgramSettings settings;
     AppContext context;
 };
 

@@ -118,14 +118,17 @@ struct TestContext
     explicit TestContext(const AppFolder& folder, std::uint64_t seed = 7)
         : random(seed)
         , clock(QDateTime(QDate(2026, 12, 9), QTime(21, 30, 5)))
-        , context{reading, folder, random, clock, notifier, pause, urlOpener, QString()}
+        , settings(settingsDir.filePath(QStringLiteral("Quillmere.conf")))
+        , context{reading, folder, random, clock, notifier, pause, urlOpener, QString(), settings}
     { }
+    QTemporaryDir settingsDir;
     CurrentReading reading;
     SeededRandomSource random;
     FixedReadingClock clock;
     RecordingNotifier notifier;
     RecordingPause pause;
     RecordingUrlOpener urlOpener;
+    ProgramSettings settings;
     AppContext context;
 };
 

@@ -212,7 +212,8 @@ void TestCardTable::reversedAndCrossingCardsAreTurned()
         values.append(uniformFor(card, 78));
     values << 0.9 << 0.9 << 0.2 << 0.9 << 0.9 << 0.9 << 0.9 << 0.9 << 0.9 << 0.9;
     ScriptedRandomSource scripted(values);
-    AppContext context{t.reading, test.folder, scripted, t.clock, t.notifier, t.pause, t.urlOpener, QString()};
+    AppContext context{t.reading, test.folder, scripted,  t.clock,   t.notifier,
+                       t.pause,   t.urlOpener, QString(), t.settings};
     FakeReadingHost host;
     prepareAutomatic(t.reading, celtic, false, false, true);
 
@@ -256,7 +257,8 @@ void TestCardTable::missingPictureLeavesAnEmptyBox()
     QVERIFY(QFile::remove(test.folder.cardPicture(41)));
     TestContext t(test.folder);
     ScriptedRandomSource scripted({uniformFor(5, 78), uniformFor(41, 78), uniformFor(77, 78)});
-    AppContext context{t.reading, test.folder, scripted, t.clock, t.notifier, t.pause, t.urlOpener, QString()};
+    AppContext context{t.reading, test.folder, scripted,  t.clock,   t.notifier,
+                       t.pause,   t.urlOpener, QString(), t.settings};
     FakeReadingHost host;
     const Spread& three = *SpreadCatalogue::instance().byKey(u"Three Cards");
     prepareAutomatic(t.reading, three, false, false, false);

@@ -189,7 +189,8 @@ void TestManualBoard::manualReadingCompletes()
     QFile::remove(folder.folder.tempRecord());
     TestContext t(folder.folder);
     ProbingRandomSource random(300 + spreadIndex);
-    AppContext context{t.reading, folder.folder, random, t.clock, t.notifier, t.pause, t.urlOpener, QString()};
+    AppContext context{t.reading, folder.folder, random,    t.clock,   t.notifier,
+                       t.pause,   t.urlOpener,   QString(), t.settings};
     FakeReadingHost host;
     host.workspace()->show();
     prepareManual(t.reading, spread, minorOnly, majorOnly, reversals);
@@ -281,7 +282,8 @@ void TestManualBoard::noSecondCompletion()
     const TestFolder& folder = m_deck;
     TestContext t(folder.folder);
     ProbingRandomSource random(11);
-    AppContext context{t.reading, folder.folder, random, t.clock, t.notifier, t.pause, t.urlOpener, QString()};
+    AppContext context{t.reading, folder.folder, random,    t.clock,   t.notifier,
+                       t.pause,   t.urlOpener,   QString(), t.settings};
     FakeReadingHost host;
     host.workspace()->show();
     prepareManual(t.reading, *SpreadCatalogue::instance().byKey(u"Two Cards"), false, false, true);
