@@ -2,7 +2,10 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillmere {
 
@@ -13,20 +16,45 @@ SingleInstanceLock::SingleInstanceLock(const QString& applicationFolder)
     m_lock.setStaleLockTime(0);
 }
 
+namespace {
+
+// The user's runtime folder when it is one only this user can use: a folder of the user's own, closed to
+// everyone else. Nothing when the session has none (or one that others could write into).
+std::optional<QString> privateRuntimeFolder()
+{
+    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty() || QDir::isRelativePath(folder))
+        return std::nullopt;
+    struct stat info = {};
+    if (::stat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()
+        || (info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return std::nullopt;
+    return QDir::cleanPath(folder);
+}
+
+} // namespace
+
 QString SingleInstanceLock::lockFilePath(const QString& applicationFolder)
 {
     QFileInfo info(applicationFolder);
     const QString canonical = info.canonicalFilePath();
     const QString path = canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
-    const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return QDir::temp().filePath(QStringLiteral("quillmere-%1.lock").arg(QString::fromLatin1(hash)));
+    if (const std::optional<QString> runtime = privateRuntimeFolder()) {
+        const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
+        return *runtime + QStringLiteral("/quillmere-%1.lock").arg(QString::fromLatin1(hash));
+    }
+    return path + QStringLiteral("/.quillmere-instance.lock");
 }
 
 bool SingleInstanceLock::tryAcquire()
 {
     if (m_lock.isLocked())
         return true;
-    return m_lock.tryLock(0);
+    if (m_lock.tryLock(0))
+        return true;
+    // Only another holder means another instance. A folder in which no lock can be made (read-only, full)
+    // cannot be written by any instance either, so it does not keep the program from starting.
+    return m_lock.error() != QLockFile::LockFailedError;
 }
 
 StartupCheck checkStartup(SingleInstanceLock& lock, const AppFolder& folder, Notifier& notifier)

@@ -5,6 +5,7 @@
 
 #include <QLockFile>
 #include <QString>
+#include <optional>
 
 namespace quillmere {
 
@@ -14,14 +15,18 @@ inline const QString kAlreadyRunningMessage = kApplicationTitle + QStringLiteral
 inline const QString kMissingResourcesMessage = QStringLiteral("Required File(s) Missing.\rPlease Reinstall software.");
 
 // Holds the program's claim on an application folder while it runs, so that a second start of the same
-// folder is refused. The lock file lies in the temporary folder, named from the application folder's path;
-// a lock left by a process that has ended (a crash) is taken over.
+// folder is refused. The lock is kept with the folder it guards, so every process on that folder finds it
+// whatever its temporary folder, and no other user can hold it: in the user's private runtime folder
+// ($XDG_RUNTIME_DIR, owned by the user and closed to others), named from the folder's canonical path, or,
+// where the session has none, in the folder itself. A lock left by a process that has ended (a crash) is
+// taken over.
 class SingleInstanceLock
 {
 public:
     explicit SingleInstanceLock(const QString& applicationFolder);
 
-    // True when this process now holds the folder (or already held it).
+    // True when this process now holds the folder (or already held it), or when no lock can be made at all
+    // (a read-only folder); false only when another process holds it.
     bool tryAcquire();
     bool isHeld() const { return m_lock.isLocked(); }
 

@@ -200,7 +200,7 @@ int runCast(const QStringList& args, CommandIo& io)
     const StyledText text = castReading(reading, line.request, random, clock);
     if (line.appFolder) {
         if (const StorageResult written = writeTempReading(AppFolder(*line.appFolder), reading, clock); !written) {
-            io.err << written.error() << '\n';
+            io.err << tempRecordFailureMessage(written) << '\n';
             return kExitFailure;
         }
     }

@@ -1,6 +1,9 @@
 #include "cli/Command.h"
 
 #include <QCoreApplication>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 using namespace quillmere::cli;
 
@@ -27,6 +30,23 @@ void printHelp(QTextStream& out)
         out << command.help << '\n';
 }
 
+// Output that did not reach its file (a full disk, /dev/full, a closed pipe) makes the command fail, whatever
+// else it did: a script must never take an empty or cut file for the result.
+int checkedOutput(int exitCode, QTextStream& out, QTextStream& err)
+{
+    errno = 0;
+    out.flush();
+    int error = errno;
+    const bool flushed = std::fflush(stdout) == 0;
+    if (error == 0)
+        error = errno;
+    if (flushed && out.status() == QTextStream::Ok && !std::ferror(stdout))
+        return exitCode;
+    const QString reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("write error");
+    err << "quillmere-cli: the output could not be written: " << reason << '\n';
+    return kExitFailure;
+}
+
 } // namespace
 
 int quillmere::cli::usageError(CommandIo& io, const QString& message)
@@ -47,11 +67,11 @@ int main(int argc, char** argv)
     if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")
         || args.first() == QLatin1String("help")) {
         printHelp(out);
-        return kExitSuccess;
+        return checkedOutput(kExitSuccess, out, err);
     }
     for (const Command& command : allCommands()) {
         if (args.first() == QLatin1String(command.name))
-            return command.run(args.mid(1), io);
+            return checkedOutput(command.run(args.mid(1), io), out, err);
     }
     return usageError(io, QStringLiteral("unknown command '%1'").arg(args.first()));
 }

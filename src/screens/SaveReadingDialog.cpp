@@ -138,7 +138,8 @@ void SaveReadingDialog::onCmdSaveReadingClicked()
         return;
     }
 
-    const auto filed = fileTempReading(m_context.folder, *target, description, m_context.clock);
+    // The reading on screen is what is filed, whatever became of the temporary record meanwhile.
+    const auto filed = fileTempReading(m_context.folder, *target, description, m_context.clock, &m_context.reading);
     if (!filed.ok()) {
         // The words say what failed; the dialog stays as it is, so the user can try again or go back.
         refuse(filed.error());

@@ -1,9 +1,12 @@
 #include "storage/ProfileStore.h"
 
+#include "storage/FileAccess.h"
+#include "storage/FolderLock.h"
 #include "storage/RecordFormat.h"
 #include "storage/TextDecoding.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <array>
 
@@ -11,9 +14,28 @@ namespace quillmere {
 
 namespace {
 
-// The store is a short list of names; a file larger than this is no store.
-constexpr qsizetype kMaxStoreBytes = 4 * 1024 * 1024;
 constexpr int kMaxNameBytes = 255;
+
+// Characters that show nothing, or move the text around, so that two names that look the same would differ:
+// controls (C0, DEL, C1), format characters (zero-width spaces and joiners, direction marks, the byte-order
+// mark, the soft hyphen), the line and paragraph separators, lone surrogates, characters Unicode has not
+// assigned, and the fillers that draw as blanks.
+bool isInvisibleCharacter(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        break;
+    }
+    return c == 0x034F || c == 0x115F || c == 0x1160 || c == 0x3164 || c == 0xFFA0 || (c >= 0xFE00 && c <= 0xFE0F)
+        || (c >= 0xE0100 && c <= 0xE01EF);
+}
 
 // Entries of the store every reader skips: the resource folders beside the profile folders.
 bool isSkippedEntry(const QString& line)
@@ -44,6 +66,11 @@ QByteArray detailsLine(const ProfileDetails& details)
 
 } // namespace
 
+QString ProfileStore::comparisonKey(const QString& name)
+{
+    return name.trimmed().normalized(QString::NormalizationForm_C).toCaseFolded();
+}
+
 std::optional<QString> ProfileStore::unsafeNameReason(const QString& name)
 {
     for (const QChar c : name) {
@@ -51,6 +78,12 @@ std::optional<QString> ProfileStore::unsafeNameReason(const QString& name)
             return QStringLiteral("A profile name cannot contain control characters.");
         if (QStringView(u"<>:\"/\\|?*").contains(c))
             return QStringLiteral("A profile name cannot contain any of the characters < > : \" / \\ | ? *");
+    }
+    for (const char32_t c : name.toUcs4()) {
+        if (isInvisibleCharacter(c))
+            return QStringLiteral("A profile name cannot contain control characters or characters that show nothing "
+                                  "(such as U+%1).")
+                .arg(QString::number(c, 16).toUpper().rightJustified(4, QLatin1Char('0')));
     }
     if (name.startsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char('.')))
         return QStringLiteral("A profile name cannot begin or end with a dot.");
@@ -75,17 +108,17 @@ StorageValue<QStringList> ProfileStore::allLines() const
     if (!bytes)
         return StorageValue<QStringList>::failure(
             QStringLiteral("The profile store could not be read. %1").arg(bytes.error()));
+    // Lines end with CRLF, LF or a lone CR (stores written or edited elsewhere).
     QStringList lines;
     const QByteArrayView all(*bytes);
     qsizetype start = 0;
     while (start < all.size()) {
-        qsizetype end = all.indexOf('\n', start);
-        if (end < 0)
-            end = all.size();
-        QByteArrayView line = all.sliced(start, end - start);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines.append(decodeFileText(line));
+        qsizetype end = start;
+        while (end < all.size() && all[end] != '\n' && all[end] != '\r')
+            ++end;
+        lines.append(decodeFileText(all.sliced(start, end - start)));
+        if (end + 1 < all.size() && all[end] == '\r' && all[end + 1] == '\n')
+            ++end;
         start = end + 1;
     }
     return lines;
@@ -107,44 +140,77 @@ StorageValue<QStringList> ProfileStore::list() const
 
 ProfileCreation ProfileStore::create(const NewProfile& profile) const
 {
-    const QString name = profile.profileName.trimmed();
+    // The composed form, so the name, its folder and every later comparison agree however it was typed.
+    const QString name = profile.profileName.trimmed().normalized(QString::NormalizationForm_C);
     if (name.isEmpty())
         return refused(ProfileRefusal::EmptyProfileName, QStringLiteral("Please enter profile name."));
     if (profile.details.personName.isEmpty())
         return refused(ProfileRefusal::EmptyPersonName, QStringLiteral("Please enter your name."));
 
+    // Held from reading the store to writing it back, so that adds at the same time all keep their lines.
+    const auto lock = FolderLock::acquire(m_folder);
+    if (!lock)
+        return refused(ProfileRefusal::WriteFailed,
+                       QStringLiteral("The profile could not be created. %1").arg(lock.error()));
+
     const StorageValue<QStringList> lines = allLines();
     if (!lines)
         return refused(ProfileRefusal::WriteFailed, lines.error());
+    const QString key = comparisonKey(name);
     for (const QString& line : *lines) {
-        if (line.trimmed().compare(name, Qt::CaseInsensitive) == 0)
+        if (comparisonKey(line) == key)
             return refused(ProfileRefusal::AlreadyExists,
                            QStringLiteral("A profile named \"%1\" already exists.").arg(line.trimmed()));
     }
     if (const std::optional<QString> reason = unsafeNameReason(name))
         return refused(ProfileRefusal::UnsafeName, *reason);
 
-    const StorageValue<EntryName> entry = EntryName::check(name);
-    const QString folderPath = m_folder.profileFolder(*entry);
-    if (!QFileInfo(folderPath).isDir() && !QDir(m_folder.root()).mkdir(name))
-        return refused(ProfileRefusal::WriteFailed,
-                       QStringLiteral("The folder of the profile could not be created: %1").arg(folderPath));
-    if (const StorageResult written = writeWholeFile(m_folder.profileDetailsFile(*entry), detailsLine(profile.details));
-        !written)
-        return refused(ProfileRefusal::WriteFailed, written.error());
-
     QByteArray content;
-    if (QFileInfo::exists(m_folder.profileStore())) {
+    if (entryKindAt(m_folder.profileStore()) != EntryKind::Missing) {
         const StorageValue<QByteArray> store = readSmallFile(m_folder.profileStore(), kMaxStoreBytes);
         if (!store)
             return refused(ProfileRefusal::WriteFailed, store.error());
         content = *store;
     }
-    if (!content.isEmpty() && !content.endsWith('\n'))
+    if (!content.isEmpty() && !content.endsWith('\n') && !content.endsWith('\r'))
         content += "\r\n";
     content += name.toUtf8() + "\r\n";
-    if (const StorageResult written = writeWholeFile(m_folder.profileStore(), content); !written)
+    // The reader must always read what the writer writes.
+    if (content.size() > kMaxStoreBytes)
+        return refused(ProfileRefusal::WriteFailed,
+                       QStringLiteral("The profile store %1 is full: no more profiles can be added.")
+                           .arg(m_folder.profileStore()));
+
+    // Folder, details file, store line: each step whole or not at all, and what the earlier steps made is
+    // taken back when a later one fails, so a failure leaves the folder as it was.
+    const StorageValue<EntryName> entry = EntryName::check(name);
+    const QString folderPath = m_folder.profileFolder(*entry);
+    const QString detailsPath = m_folder.profileDetailsFile(*entry);
+    const bool folderIsNew = resolvedKindAt(folderPath) != EntryKind::Folder;
+    if (folderIsNew && (entryKindAt(folderPath) != EntryKind::Missing || !QDir(m_folder.root()).mkdir(name)))
+        return refused(ProfileRefusal::WriteFailed,
+                       QStringLiteral("The folder of the profile could not be created: %1").arg(folderPath));
+    const auto undoFolder = [&] {
+        if (folderIsNew)
+            QDir(m_folder.root()).rmdir(name);
+    };
+    std::optional<QByteArray> oldDetails;
+    if (entryKindAt(detailsPath) == EntryKind::File)
+        oldDetails = readFileAtMost(detailsPath, kMaxRecordBytes);
+    if (const StorageResult written = writeWholeFile(detailsPath, detailsLine(profile.details)); !written) {
+        undoFolder();
         return refused(ProfileRefusal::WriteFailed, written.error());
+    }
+    if (const StorageResult written = writeWholeFile(m_folder.profileStore(), content); !written) {
+        // A folder left by an earlier add gets its old details back; at worst it keeps the new ones, which
+        // the next add of the name takes over.
+        if (oldDetails)
+            (void)writeWholeFile(detailsPath, *oldDetails);
+        else
+            QFile::remove(detailsPath);
+        undoFolder();
+        return refused(ProfileRefusal::WriteFailed, written.error());
+    }
     return ProfileCreation{std::nullopt, QString(), name};
 }
 

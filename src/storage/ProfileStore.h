@@ -9,6 +9,9 @@
 
 namespace quillmere {
 
+// The store is a short list of names; a file larger than this is no store, and no add makes it larger.
+inline constexpr qsizetype kMaxStoreBytes = 4 * 1024 * 1024;
+
 // A profile's person: the name and the date of birth as the details screen's lists show it.
 struct ProfileDetails
 {
@@ -54,22 +57,31 @@ public:
         : m_folder(std::move(folder))
     { }
 
-    // The profile names, line by line in store order, without blank lines, lines too long to name a folder,
-    // and the reserved entries "pic" and "cards" (any letter case). Each line is read as UTF-8 when it is
-    // valid UTF-8, else as Windows-1252, so stores that older versions began stay readable. A missing store
+    // The profile names, line by line in store order (lines end with CRLF, LF or CR), without blank lines, lines too
+    // long to name a folder, and the reserved entries "pic" and "cards" (any letter case). Each line is read as UTF-8
+    // when it is valid UTF-8, else as Windows-1252, so stores that older versions began stay readable. A missing store
     // holds no profiles; creating the first profile writes it.
     StorageValue<QStringList> list() const;
 
-    // Creates folder and details file first and appends the store line last, each whole or not at all, so
-    // a failure leaves no profile that is listed without its folder.
+    // Creates folder and details file first and appends the store line last, each whole or not at all;
+    // when a step fails, what the earlier ones made is removed again, so the folder is left as it was (a
+    // folder left by an earlier, killed add keeps the details it had). The store is changed under the
+    // folder's lock, so adds running at the same time in several processes all keep their lines. The name
+    // is stored in its composed Unicode form; it exists already when a line equals it compared by
+    // comparisonKey. An add that would make the store larger than kMaxStoreBytes is refused.
     ProfileCreation create(const NewProfile& profile) const;
 
     // The details for the pre-fill: of the records of four items in the details file, the last complete one.
     StorageValue<ProfileDetails> details(const QString& profileName) const;
 
-    // Why a new profile name cannot be a folder of the application folder; nothing when it can. The name is
-    // taken as it is (not trimmed).
+    // Why a new profile name cannot be a folder of the application folder, or could be mistaken for another
+    // name (control characters, characters that show nothing); nothing when it can. The name is taken as
+    // it is (not trimmed).
     static std::optional<QString> unsafeNameReason(const QString& name);
+
+    // The form in which two profile names are compared: trimmed, composed (NFC) and case-folded, so "Zoë"
+    // typed with a combining diaeresis and with the precomposed letter, or "JANE" and "jane", are one name.
+    static QString comparisonKey(const QString& name);
 
 private:
     StorageValue<QStringList> allLines() const;

@@ -1,10 +1,15 @@
 #include "storage/ReadingArchive.h"
 
+#include "storage/FolderLock.h"
 #include "storage/TextDecoding.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 
 namespace quillmere {
 
@@ -42,6 +47,22 @@ StorageValue<QString> filingFolder(const AppFolder& folder, const FilingTarget& 
             QStringLiteral("The folder of the profile \"%1\" does not exist, so the reading could not be saved.")
                 .arg(profile));
     return path;
+}
+
+bool isSameReading(const ReadingRecord& held, const ReadingRecord& shown)
+{
+    return held.querentName == shown.querentName && held.birthDate == shown.birthDate && held.question == shown.question
+        && held.spreadName == shown.spreadName && held.cards == shown.cards;
+}
+
+// A folder that exists may still refuse to be read; that is a failure, not an empty folder.
+std::optional<QString> unreadableFolderReason(const QString& path)
+{
+    DIR* dir = ::opendir(QFile::encodeName(path).constData());
+    if (!dir)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    ::closedir(dir);
+    return std::nullopt;
 }
 
 } // namespace
@@ -85,7 +106,26 @@ ReadingRecord tempRecordOf(const CurrentReading& reading, const ReadingClock& cl
 
 StorageResult writeTempReading(const AppFolder& folder, const CurrentReading& reading, const ReadingClock& clock)
 {
-    return writeWholeFile(folder.tempRecord(), serializeRecord(tempRecordOf(reading, clock)));
+    const auto lock = FolderLock::acquire(folder);
+    if (!lock)
+        return StorageResult::failure(QStringLiteral("Could not write %1: %2").arg(folder.tempRecord(), lock.error()),
+                                      lock.cause());
+    const StorageResult written = writeWholeFile(folder.tempRecord(), serializeRecord(tempRecordOf(reading, clock)));
+    // The record of an earlier reading must never pass for this one when it is saved.
+    if (!written && entryKindAt(folder.tempRecord()) == EntryKind::File)
+        QFile::remove(folder.tempRecord());
+    return written;
+}
+
+QString tempRecordFailureMessage(const StorageResult& failure)
+{
+    QString reason = failure.error();
+    while (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    if (failure.cause() == StorageCause::NoSpace)
+        return QStringLiteral("The reading could not be kept on disk: %1; free some space, then cast again.")
+            .arg(reason);
+    return QStringLiteral("The reading could not be kept on disk: %1; put that right, then cast again.").arg(reason);
 }
 
 StorageResult deleteTempReading(const AppFolder& folder)
@@ -100,48 +140,69 @@ StorageResult deleteTempReading(const AppFolder& folder)
 }
 
 StorageValue<QString> fileTempReading(const AppFolder& folder, const FilingTarget& target, const QString& description,
-                                      const ReadingClock& clock)
+                                      const ReadingClock& clock, const CurrentReading* onScreen)
 {
+    using Result = StorageValue<QString>;
     const QDateTime moment = clock.now();
+    const auto lock = FolderLock::acquire(folder);
+    if (!lock)
+        return Result::failure(QStringLiteral("The reading could not be saved. %1").arg(lock.error()), lock.cause());
+
     const StorageValue<QByteArray> temp = readSmallFile(folder.tempRecord(), kMaxRecordBytes);
     if (!temp)
-        return StorageValue<QString>::failure(QStringLiteral("There is no reading to save. %1").arg(temp.error()));
-    if (const StorageValue<ReadingRecord> record = parseRecord(*temp); !record)
-        return StorageValue<QString>::failure(
-            QStringLiteral("There is no reading to save. The temporary record %1 is damaged: %2")
-                .arg(folder.tempRecord(), record.error()));
+        return Result::failure(QStringLiteral("There is no reading to save. %1").arg(temp.error()), temp.cause());
+    const StorageValue<ReadingRecord> held = parseRecord(*temp);
+    if (!held)
+        return Result::failure(QStringLiteral("There is no reading to save. The temporary record %1 is damaged: %2")
+                                   .arg(folder.tempRecord(), held.error()));
+    // Another process (or an earlier reading whose record survived) may have put another reading there.
+    if (onScreen && !isSameReading(*held, tempRecordOf(*onScreen, clock)))
+        return Result::failure(
+            QStringLiteral("There is no reading to save: the temporary record %1 holds another reading than the one "
+                           "on screen. Cast again to save a reading.")
+                .arg(folder.tempRecord()));
+    QByteArray content = *temp;
     const StorageValue<QString> targetFolder = filingFolder(folder, target);
     if (!targetFolder)
         return targetFolder;
-    QByteArray content = *temp;
     if (!content.isEmpty() && !content.endsWith('\n'))
         content += "\r\n";
     content += appendDescriptionLine(description.trimmed()).toUtf8();
     if (content.size() > kMaxRecordBytes)
-        return StorageValue<QString>::failure(QStringLiteral(
+        return Result::failure(QStringLiteral(
             "The reading could not be saved: with its description it would be too large to open again."));
 
+    // Each stamp is claimed with the whole saved reading in one step, so saves at the same moment, in this
+    // process or another, each get a name of their own and never replace one another.
     QString savedPath;
     for (int attempt = 0; attempt < kStampAttempts && savedPath.isEmpty(); ++attempt) {
         const QString candidate = *targetFolder + QLatin1Char('/') + readingStamp(moment.addSecs(attempt));
-        if (!QFileInfo::exists(candidate))
+        const StorageValue<NewFile> created = createNewFile(candidate, content);
+        if (!created)
+            return Result::failure(QStringLiteral("The reading could not be saved. %1").arg(created.error()),
+                                   created.cause());
+        if (*created == NewFile::Created)
             savedPath = candidate;
     }
     if (savedPath.isEmpty())
-        return StorageValue<QString>::failure(
+        return Result::failure(
             QStringLiteral("The reading could not be saved: every name for the next %1 seconds is taken in %2.")
                 .arg(kStampAttempts)
                 .arg(*targetFolder));
 
-    if (const StorageResult written = writeWholeFile(savedPath, content); !written)
-        return StorageValue<QString>::failure(
-            QStringLiteral("The reading could not be saved. %1").arg(written.error()));
     if (const StorageResult updated = writeWholeFile(folder.tempRecord(), content); !updated) {
         QFile::remove(savedPath);
-        return StorageValue<QString>::failure(
-            QStringLiteral("The reading could not be saved. %1").arg(updated.error()));
+        return Result::failure(QStringLiteral("The reading could not be saved. %1").arg(updated.error()),
+                               updated.cause());
     }
     return savedPath;
+}
+
+bool isOwnFileOfReadingFolder(const QString& name, const QString& profileOrMisc)
+{
+    static const QRegularExpression stamp(QStringLiteral("^[0-9]{14}$"));
+    return stamp.match(name).hasMatch() || name.compare(profileOrMisc.trimmed(), Qt::CaseInsensitive) == 0
+        || name.compare(QLatin1String("temp"), Qt::CaseInsensitive) == 0;
 }
 
 StorageValue<EntryName> readingFolderName(const QString& profileOrMisc)
@@ -161,15 +222,26 @@ StorageValue<QList<SavedReadingEntry>> listSavedReadings(const AppFolder& folder
                                    .arg(profileOrMisc.trimmed(), folderName.error()));
     const QString path = folder.entry(*folderName);
     const QDir dir(path);
-    if (!QFileInfo(path).isDir())
+    if (resolvedKindAt(path) != EntryKind::Folder)
         return Result::failure(QStringLiteral("The folder %1 does not exist.").arg(path));
+    if (const std::optional<QString> reason = unreadableFolderReason(path))
+        return Result::failure(
+            QStringLiteral("The readings of \"%1\" cannot be listed: the folder %2 cannot be read (%3).")
+                .arg(profileOrMisc.trimmed(), path, *reason),
+            StorageCause::NoPermission);
 
     const QString profile = profileOrMisc.trimmed();
-    const QStringList names = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList names = dir.entryList(QDir::Files | QDir::System, QDir::Name | QDir::IgnoreCase);
     QList<SavedReadingEntry> entries;
     entries.reserve(names.size());
     for (const QString& name : names) {
         if (name.compare(profile, Qt::CaseInsensitive) == 0)
+            continue;
+        // Links that lead nowhere, FIFOs and devices are no readings; nor is what a killed save left behind.
+        if (resolvedKindAt(dir.filePath(name)) != EntryKind::File)
+            continue;
+        if (const std::optional<QString> written = writtenNameOfLeftover(name);
+            written && isOwnFileOfReadingFolder(*written, profile))
             continue;
         SavedReadingEntry entry;
         entry.fileName = name;

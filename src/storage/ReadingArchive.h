@@ -38,18 +38,33 @@ StorageResult checkSaveRequest(const std::optional<FilingTarget>& target, const 
 // one card line per position (the spare entry of an automatic cast is no position).
 ReadingRecord tempRecordOf(const CurrentReading& reading, const ReadingClock& clock);
 
-// Writes the temporary record "temp" of the reading just composed, whole or not at all.
+// Writes the temporary record "temp" of the reading just composed, whole or not at all. When it cannot be
+// written, the record of an earlier reading is removed (where it can be), so that it is never saved in this
+// reading's place.
 StorageResult writeTempReading(const AppFolder& folder, const CurrentReading& reading, const ReadingClock& clock);
+
+// What the user is told when the temporary record of a fresh reading could not be written: the reason and
+// what to do ("free some space, then cast again" for a full disk). The reading on screen stays.
+QString tempRecordFailureMessage(const StorageResult& failure);
 
 // Removes "temp" at shutdown. A missing record is no failure.
 StorageResult deleteTempReading(const AppFolder& folder);
 
 // Files the temporary record: appends the trimmed description to "temp" and writes a copy named by the
 // reading stamp into the profile's folder (which must exist) or into "misc" (created when missing). When the
-// stamp is taken in that folder the next free second's stamp is used. Returns the saved file's path. Nothing
-// is left behind on failure: no half-written copy, no copy under another name, "temp" unchanged.
+// stamp is taken in that folder (by a file, a folder or a link, even one leading nowhere) the next free
+// second's stamp is used; the name is claimed together with the whole copy, so concurrent saves never
+// replace one another, and the change of "temp" is made under the folder's lock, so none loses a
+// description. Returns the saved file's path.
+//
+// With onScreen (the program's Save), the record is filed only when it holds that reading (the same querent,
+// spread, cards and flags); a record of another reading is refused in words, so Save never files a reading
+// other than the one on screen. A missing or damaged record is refused in words in any case.
+//
+// The copy is written first and "temp" second; when "temp" cannot be written the copy is removed again, so a
+// failure at either step leaves every file as it was: no half-written copy, "temp" byte for byte.
 StorageValue<QString> fileTempReading(const AppFolder& folder, const FilingTarget& target, const QString& description,
-                                      const ReadingClock& clock);
+                                      const ReadingClock& clock, const CurrentReading* onScreen = nullptr);
 
 // One saved reading of a folder as the old-reading panel lists it.
 struct SavedReadingEntry
@@ -66,8 +81,14 @@ struct SavedReadingEntry
 // name is trimmed; a name that cannot be a folder of the application folder is a failure.
 StorageValue<EntryName> readingFolderName(const QString& profileOrMisc);
 
+// Whether a file of a profile's folder (or "misc") is one the program writes there: a saved reading (named by
+// its stamp), the profile's details file, or the copy older versions left under the name "temp".
+bool isOwnFileOfReadingFolder(const QString& name, const QString& profileOrMisc);
+
 // The display and file entries of every saved reading in the profile's folder (or "misc"), in the order of
-// the names without regard to letter case; the profile's details file is skipped. A file that is no record
+// the names without regard to letter case; the profile's details file, entries that are no regular file
+// (FIFOs, devices, links leading nowhere) and the left-overs of killed saves are skipped. A folder that
+// cannot be read is a failure. A file that is no record
 // is still listed (with whatever date, time and descriptions it holds) and fails when opened.
 StorageValue<QList<SavedReadingEntry>> listSavedReadings(const AppFolder& folder, const QString& profileOrMisc);
 

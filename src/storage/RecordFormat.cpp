@@ -2,9 +2,6 @@
 
 #include "storage/TextDecoding.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 
@@ -258,41 +255,6 @@ StorageValue<ReadingRecord> parseRecord(QByteArrayView bytes)
     return parseRecordText(decodeFileText(bytes));
 }
 
-std::optional<QByteArray> readFileAtMost(const QString& path, qsizetype maxBytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return std::nullopt;
-    // In pieces, never more than one piece past the limit: a device that never ends (or a file that grows)
-    // stops there, and a small file does not reserve the whole limit.
-    QByteArray bytes;
-    std::array<char, 16384> piece{};
-    while (bytes.size() <= maxBytes) {
-        const qint64 count = file.read(piece.data(), static_cast<qint64>(piece.size()));
-        if (count < 0)
-            return std::nullopt;
-        if (count == 0)
-            break;
-        bytes.append(piece.data(), static_cast<qsizetype>(count));
-    }
-    return bytes;
-}
-
-StorageValue<QByteArray> readSmallFile(const QString& path, qsizetype maxBytes)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return StorageValue<QByteArray>::failure(QStringLiteral("The file %1 does not exist.").arg(path));
-    if (info.isDir())
-        return StorageValue<QByteArray>::failure(QStringLiteral("%1 is a folder, not a file.").arg(path));
-    std::optional<QByteArray> bytes = readFileAtMost(path, maxBytes);
-    if (!bytes)
-        return StorageValue<QByteArray>::failure(QStringLiteral("The file %1 could not be read.").arg(path));
-    if (bytes->size() > maxBytes)
-        return StorageValue<QByteArray>::failure(QStringLiteral("The file %1 is too large.").arg(path));
-    return *std::move(bytes);
-}
-
 StorageValue<ReadingRecord> readRecordFile(const QString& path)
 {
     const StorageValue<QByteArray> bytes = readSmallFile(path, kMaxRecordBytes);
@@ -301,21 +263,6 @@ StorageValue<ReadingRecord> readRecordFile(const QString& path)
     if (const std::optional<QString> problem = recordProblem(*bytes))
         return StorageValue<ReadingRecord>::failure(QStringLiteral("The file %1 %2.").arg(path, *problem));
     return parseRecordText(decodeFileText(*bytes));
-}
-
-StorageResult writeWholeFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return StorageResult::failure(QStringLiteral("Could not write %1: %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return StorageResult::failure(QStringLiteral("Could not write %1: %2").arg(path, reason));
-    }
-    if (!file.commit())
-        return StorageResult::failure(QStringLiteral("Could not write %1: %2").arg(path, file.errorString()));
-    return StorageResult::success();
 }
 
 } // namespace quillmere

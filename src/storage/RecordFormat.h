@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CardList.h"
+#include "storage/FileAccess.h"
 #include "storage/StorageResult.h"
 
 #include <QByteArray>
@@ -88,15 +89,5 @@ StorageValue<ReadingRecord> parseRecord(QByteArrayView bytes);
 
 // Reads and parses a record file; a missing, unreadable, oversized or foreign file is a failure in words.
 StorageValue<ReadingRecord> readRecordFile(const QString& path);
-
-// The first maxBytes + 1 bytes of a file at most (so a larger file shows as larger); nothing when it cannot be
-// opened or read.
-std::optional<QByteArray> readFileAtMost(const QString& path, qsizetype maxBytes);
-
-// Reads at most maxBytes of a file; a larger file, a missing one or one that cannot be read is a failure.
-StorageValue<QByteArray> readSmallFile(const QString& path, qsizetype maxBytes);
-
-// Writes the whole file or nothing (QSaveFile); a failure says which file and why.
-StorageResult writeWholeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace quillmere

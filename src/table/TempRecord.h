@@ -5,7 +5,8 @@
 namespace quillmere {
 
 // Rewrites the temporary record from the current reading: its spread, the cards placed so far and their flags.
-// A failure is not reported; the reading on screen goes on without it.
+// When the record of the complete reading cannot be written, the user is told why and what to do (a message
+// box through the Notifier); the reading on screen goes on without it, and Save writes it again first.
 void rewriteTempRecord(const AppContext& context);
 
 // Lets pending window events run (repaints and timers, not user input) while cards are drawn.
