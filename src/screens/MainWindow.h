@@ -14,6 +14,7 @@ class QPushButton;
 namespace quillmere {
 
 class DetailsScreen;
+class JournalWindow;
 class ReadingPane;
 class RightPanel;
 class SpreadScreen;
@@ -63,6 +64,12 @@ public:
     // Start Again: back to the No reading state with the details screen in front.
     void startAgain();
     void showAboutBox();
+
+    // The reader's journal, in a window of its own (one at a time).
+    JournalWindow* showJournal();
+    // Shows a saved reading as View Old Reading does, in place of whatever reading is on screen; the reason in
+    // words when the file cannot be shown, and then nothing changes.
+    QString showSavedReadingFile(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
