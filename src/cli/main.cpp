@@ -15,6 +15,7 @@ QList<Command> allCommands()
     commands += contentCommands();
     commands += castCommands();
     commands += fileCommands();
+    commands += journalCommands();
     return commands;
 }
 
