@@ -59,7 +59,13 @@ public:
     QString spreadPicturesFolder() const { return programPath(QStringLiteral("pic")); }
     QString tempRecord() const { return path(QStringLiteral("temp")); }
     QString miscFolder() const { return path(QStringLiteral("misc")); }
-    QString cardPicture(int index) const { return path(QStringLiteral("cards/r%1.jpg").arg(index)); }
+    // A card picture: from the data folder's cards/ when the user keeps one there (the old layout), else from
+    // the program's own cards/.
+    QString cardPicture(int index) const
+    {
+        const QString relative = QStringLiteral("cards/r%1.jpg").arg(index);
+        return QFileInfo::exists(cardsFolder()) ? path(relative) : programPath(relative);
+    }
     QString helpPage() const { return programPath(QStringLiteral("help/index.html")); }
     // The decks that come with the program, one folder each (decks/NAME/r0.jpg ...).
     QString builtInDecksFolder() const { return programPath(QStringLiteral("decks")); }
@@ -78,11 +84,14 @@ public:
     QString profileFolder(const EntryName& profile) const { return entry(profile); }
     QString profileDetailsFile(const EntryName& profile) const { return entry(profile, profile); }
 
-    // The store and the two picture folders must be there (as a file or a folder) for the program to start.
+    // The store and the two picture folders must be there (as a file or a folder) for the program to start. The
+    // card pictures may come from the data folder (the old layout) or with the program.
     bool hasRequiredResources() const
     {
-        return QFileInfo::exists(profileStore()) && QFileInfo::exists(cardsFolder())
-            && QFileInfo::exists(spreadPicturesFolder());
+        const bool cards = QFileInfo::exists(cardsFolder())
+            || (!isPortable()
+                && (QFileInfo::exists(programPath(QStringLiteral("cards"))) || QFileInfo::exists(builtInDecksFolder())));
+        return QFileInfo::exists(profileStore()) && cards && QFileInfo::exists(spreadPicturesFolder());
     }
 
 private:
