@@ -9,6 +9,7 @@ class MessageBoxNotifier final : public Notifier
 {
 public:
     void show(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
+    int ask(QWidget* parent, const QString& title, const QString& text, const QStringList& answers) override;
     // Carriage returns without a line feed become line breaks, as the message boxes show them.
     static QString displayText(const QString& text);
 };

@@ -90,7 +90,8 @@ public:
     {
         const bool cards = QFileInfo::exists(cardsFolder())
             || (!isPortable()
-                && (QFileInfo::exists(programPath(QStringLiteral("cards"))) || QFileInfo::exists(builtInDecksFolder())));
+                && (QFileInfo::exists(programPath(QStringLiteral("cards")))
+                    || QFileInfo::exists(builtInDecksFolder())));
         return QFileInfo::exists(profileStore()) && cards && QFileInfo::exists(spreadPicturesFolder());
     }
 

@@ -116,8 +116,7 @@ private:
                 ++m_summary.readingsRestamped;
             return StorageResult::success();
         }
-        return skip(entry,
-                    QStringLiteral("every name for the %1 seconds after its own is taken.").arg(kStampAttempts));
+        return skip(entry, QStringLiteral("every name for the %1 seconds after its own is taken.").arg(kStampAttempts));
     }
 
     ImportSummary& m_summary;
@@ -201,8 +200,7 @@ StorageValue<ImportSummary> FolderImport::run(const ClashDecision& onClash) cons
         done.append(name);
         const StorageValue<EntryName> entry = EntryName::check(name);
         if (!entry) {
-            summary.problems.append(
-                QStringLiteral("The profile \"%1\" was not copied: %2").arg(name, entry.error()));
+            summary.problems.append(QStringLiteral("The profile \"%1\" was not copied: %2").arg(name, entry.error()));
             continue;
         }
         QString targetName;

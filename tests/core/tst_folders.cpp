@@ -103,8 +103,8 @@ private Q_SLOTS:
         const ResolvedFolders readOnly{FolderMode::Installed, at(QStringLiteral("readonly")),
                                        at(QStringLiteral("share"))};
         const StorageValue<bool> written = prepareDataFolder(readOnly);
-        QFile::setPermissions(at(QStringLiteral("readonly")), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                                  | QFileDevice::ExeOwner);
+        QFile::setPermissions(at(QStringLiteral("readonly")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!written.ok());
         QVERIFY2(written.error().contains(QLatin1String("cannot be written")), qPrintable(written.error()));
         QCOMPARE(entriesOf(at(QStringLiteral("readonly"))), QStringList());
@@ -122,27 +122,29 @@ void TestFolders::resolves_data()
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("program");
 
-    QTest::newRow("portable") << QStringList{u"app/pic"_s, u"app/cards"_s, u"app/vt.dll"_s} << u"app"_s << u""_s << FolderMode::Portable
-                              << u"app"_s << u"app"_s;
+    QTest::newRow("portable") << QStringList{u"app/pic"_s, u"app/cards"_s, u"app/vt.dll"_s} << u"app"_s << u""_s
+                              << FolderMode::Portable << u"app"_s << u"app"_s;
     QTest::newRow("portable, pictures missing")
-        << QStringList{u"app/vt.dll"_s} << u"app"_s << u""_s << FolderMode::Portable << u"app"_s
-        << u"app"_s;
+        << QStringList{u"app/vt.dll"_s} << u"app"_s << u""_s << FolderMode::Portable << u"app"_s << u"app"_s;
     QTest::newRow("portable beside an install")
-        << QStringList{u"usr/bin/vt.dll"_s, u"usr/share/quillmere/pic"_s} << u"usr/bin"_s << u""_s << FolderMode::Portable
-        << u"usr/bin"_s << u"usr/bin"_s;
-    QTest::newRow("installed") << QStringList{u"usr/bin"_s, u"usr/share/quillmere/pic"_s, u"usr/share/quillmere/decks"_s}
-                               << u"usr/bin"_s << u""_s << FolderMode::Installed << u"home/data"_s << u"usr/share/quillmere"_s;
-    QTest::newRow("development") << QStringList{u"build/stage/pic"_s, u"build/stage/help"_s} << u"build/stage"_s << u""_s
-                                 << FolderMode::Development << u"home/data"_s << u"build/stage"_s;
+        << QStringList{u"usr/bin/vt.dll"_s, u"usr/share/quillmere/pic"_s} << u"usr/bin"_s << u""_s
+        << FolderMode::Portable << u"usr/bin"_s << u"usr/bin"_s;
+    QTest::newRow("installed") << QStringList{u"usr/bin"_s, u"usr/share/quillmere/pic"_s,
+                                              u"usr/share/quillmere/decks"_s}
+                               << u"usr/bin"_s << u""_s << FolderMode::Installed << u"home/data"_s
+                               << u"usr/share/quillmere"_s;
+    QTest::newRow("development") << QStringList{u"build/stage/pic"_s, u"build/stage/help"_s} << u"build/stage"_s
+                                 << u""_s << FolderMode::Development << u"home/data"_s << u"build/stage"_s;
     QTest::newRow("chosen, with the program's files")
-        << QStringList{u"usr/bin"_s, u"usr/share/quillmere/pic"_s, u"old/pic"_s, u"old/vt.dll"_s} << u"usr/bin"_s << u"old"_s
-        << FolderMode::Chosen << u"old"_s << u"old"_s;
-    QTest::newRow("chosen, data only") << QStringList{u"usr/bin"_s, u"usr/share/quillmere/pic"_s, u"mine/vt.dll"_s} << u"usr/bin"_s
-                                       << u"mine"_s << FolderMode::Chosen << u"mine"_s << u"usr/share/quillmere"_s;
+        << QStringList{u"usr/bin"_s, u"usr/share/quillmere/pic"_s, u"old/pic"_s, u"old/vt.dll"_s} << u"usr/bin"_s
+        << u"old"_s << FolderMode::Chosen << u"old"_s << u"old"_s;
+    QTest::newRow("chosen, data only") << QStringList{u"usr/bin"_s, u"usr/share/quillmere/pic"_s, u"mine/vt.dll"_s}
+                                       << u"usr/bin"_s << u"mine"_s << FolderMode::Chosen << u"mine"_s
+                                       << u"usr/share/quillmere"_s;
     QTest::newRow("chosen, not there yet") << QStringList{u"build/stage/pic"_s} << u"build/stage"_s << u"new/folder"_s
                                            << FolderMode::Chosen << u"new/folder"_s << u"build/stage"_s;
-    QTest::newRow("chosen over portable") << QStringList{u"app/pic"_s, u"app/vt.dll"_s, u"other"_s} << u"app"_s << u"other"_s
-                                          << FolderMode::Chosen << u"other"_s << u"app"_s;
+    QTest::newRow("chosen over portable") << QStringList{u"app/pic"_s, u"app/vt.dll"_s, u"other"_s} << u"app"_s
+                                          << u"other"_s << FolderMode::Chosen << u"other"_s << u"app"_s;
 }
 
 void TestFolders::resolves()
@@ -162,8 +164,8 @@ void TestFolders::resolves()
         }
     }
     const QStringList before = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const StorageValue<ResolvedFolders> resolved = resolveFolders(
-        {at(executable), chosen.isEmpty() ? QString() : at(chosen), at(QStringLiteral("home/data"))});
+    const StorageValue<ResolvedFolders> resolved
+        = resolveFolders({at(executable), chosen.isEmpty() ? QString() : at(chosen), at(QStringLiteral("home/data"))});
     QVERIFY2(resolved.ok(), qPrintable(resolved.error()));
     QCOMPARE(resolved->mode, mode);
     QCOMPARE(resolved->dataRoot, at(data));
@@ -179,10 +181,10 @@ void TestFolders::refusals_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("message");
     QTest::newRow("no program files") << QStringList{u"usr/bin"_s} << u""_s << u"usr/share/quillmere"_s;
-    QTest::newRow("no program files, folder chosen") << QStringList{u"usr/bin"_s, u"mine"_s} << u"mine"_s
-                                                     << u"Please reinstall Quillmere."_s;
-    QTest::newRow("chosen folder is a file") << QStringList{u"usr/share/quillmere/pic"_s, u"usr/bin"_s} << u"usr/bin/file"_s
-                                             << u"is a file, not a folder"_s;
+    QTest::newRow("no program files, folder chosen")
+        << QStringList{u"usr/bin"_s, u"mine"_s} << u"mine"_s << u"Please reinstall Quillmere."_s;
+    QTest::newRow("chosen folder is a file")
+        << QStringList{u"usr/share/quillmere/pic"_s, u"usr/bin"_s} << u"usr/bin/file"_s << u"is a file, not a folder"_s;
 }
 
 void TestFolders::refusals()

@@ -176,8 +176,9 @@ private Q_SLOTS:
         QStringList names;
         for (const SavedReadingEntry& entry : *listed)
             names << entry.fileName;
-        QCOMPARE(names, (QStringList{u"12082025153405"_s, u"12082025153405 (conflicted copy 2025-12-09)"_s,
-                                     u"damaged"_s, u"notes.txt"_s}));
+        QCOMPARE(names,
+                 (QStringList{u"12082025153405"_s, u"12082025153405 (conflicted copy 2025-12-09)"_s, u"damaged"_s,
+                              u"notes.txt"_s}));
         QVERIFY(listed->at(1).displayLine.endsWith(u"work, seen again"_s));
         QVERIFY(!openSavedReading(AppFolder(source()), u"Smith, John"_s, u"notes.txt"_s).ok());
     }
@@ -239,8 +240,10 @@ void TestImport::refusals()
     QFETCH(QString, folder);
     QFETCH(QString, message);
     const QMap<QString, QByteArray> before = snapshot(target());
-    const StorageValue<ImportSummary> summary = FolderImport(AppFolder(m_dir->filePath(folder)), targetFolder())
-                                                    .run([](const QString&) { return NameClash::MergeIntoExisting; });
+    const StorageValue<ImportSummary> summary
+        = FolderImport(AppFolder(m_dir->filePath(folder)), targetFolder()).run([](const QString&) {
+              return NameClash::MergeIntoExisting;
+          });
     QVERIFY(!summary.ok());
     QVERIFY2(summary.error().contains(message), qPrintable(summary.error()));
     QCOMPARE(snapshot(target()), before);

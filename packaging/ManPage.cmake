@@ -1,0 +1,18 @@
+# Writes OUTPUT from TEMPLATE with @VERSION@ and @COMMANDS@ (the command list of `CLI --help`, so the manual lists
+# every command the program has). Lines that roff would read as requests are escaped.
+execute_process(COMMAND "${CLI}" --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${CLI} --help failed")
+endif()
+string(FIND "${help}" "Commands:\n" start)
+if(start GREATER_EQUAL 0)
+    math(EXPR start "${start} + 10")
+    string(SUBSTRING "${help}" ${start} -1 help)
+endif()
+string(REPLACE "\\" "\\e" help "${help}")
+string(REGEX REPLACE "(^|\n)([.'])" "\\1\\\\&\\2" help "${help}")
+string(STRIP "${help}" COMMANDS)
+file(READ "${TEMPLATE}" page)
+string(REPLACE "@COMMANDS@" "${COMMANDS}" page "${page}")
+string(REPLACE "@VERSION@" "${VERSION}" page "${page}")
+file(WRITE "${OUTPUT}" "${page}")
