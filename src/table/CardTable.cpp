@@ -4,6 +4,7 @@
 #include "content/Twips.h"
 #include "table/CardPicture.h"
 
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPalette>
@@ -11,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <functional>
 
 namespace quillmere {
 
@@ -51,6 +53,31 @@ public:
         const int frame = 2 * frameWidth();
         return widget() ? widget()->size() + QSize(frame, frame) : QScrollArea::sizeHint();
     }
+};
+
+// Runs a step whenever the workspace's visible part changes size, for as long as the window lives.
+class WorkspaceFollower : public QObject
+{
+public:
+    WorkspaceFollower(QWidget* viewport, QObject* window, std::function<void()> step)
+        : QObject(window)
+        , m_viewport(viewport)
+        , m_step(std::move(step))
+    {
+        viewport->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_viewport && event->type() == QEvent::Resize)
+            m_step();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* m_viewport;
+    std::function<void()> m_step;
 };
 
 } // namespace
@@ -211,7 +238,10 @@ QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)
     scrollArea->setPalette(areaPalette);
     scrollArea->setWidget(table);
 
-    QMdiSubWindow* window = workspace->addSubWindow(scrollArea);
+    // A reading's table stays while its reading does: no close box, and no minimise box that would lose it in the
+    // workspace. Start Again, a new reading and Exit close it.
+    QMdiSubWindow* window
+        = workspace->addSubWindow(scrollArea, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QStringLiteral("Quillmere v1.0"));
     window->setObjectName(table->objectName() + QStringLiteral("Window"));
@@ -232,10 +262,23 @@ QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)
         }
         window->resize(wanted);
     };
+    // A table that scrolls shows the first position: the Chakra column, read from the bottom, opens at its foot.
+    const auto showFirstPosition = [scrollArea, table] {
+        if (CardBox* first = table->box(0); first && first->isVisibleTo(table))
+            scrollArea->ensureWidgetVisible(first, 0, 0);
+    };
     QObject::connect(table, &CardTable::tableResized, window, fit);
+    QObject::connect(table, &CardTable::tableResized, window, showFirstPosition);
+    // The window never reaches past the workspace's visible part, so it never slides under the reading panel.
+    auto* follower = new WorkspaceFollower(workspace->viewport(), window, [fit, showFirstPosition] {
+        fit();
+        showFirstPosition();
+    });
+    Q_UNUSED(follower);
     fit();
     window->move(0, 0);
     window->show();
+    showFirstPosition();
     return window;
 }
 
