@@ -1,11 +1,12 @@
 #pragma once
 
+#include "app/Asker.h"
 #include "table/Services.h"
 
 namespace quillmere {
 
-// Message boxes as modal QMessageBox windows with a single OK button.
-class MessageBoxNotifier final : public Notifier
+// Message boxes as modal QMessageBox windows with a single OK button, and questions with their answers.
+class MessageBoxNotifier final : public Notifier, public Asker
 {
 public:
     void show(QWidget* parent, Icon icon, const QString& title, const QString& text) override;

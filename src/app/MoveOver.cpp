@@ -44,7 +44,7 @@ bool MoveOver::offer()
 {
     const QString old = QDir::toNativeSeparators(m_oldFolder);
     const QString data = QDir::toNativeSeparators(m_context.folder.root());
-    const int answer = m_context.notifier.ask(
+    const int answer = m_asker.ask(
         nullptr, kApplicationTitle,
         QStringLiteral("An earlier version of Quillmere kept your profiles and readings in %1. Quillmere now keeps "
                        "them in %2.\n\nCopy your profiles and readings over? The old folder is left as it is.")

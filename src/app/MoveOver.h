@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Asker.h"
 #include "table/AppContext.h"
 
 #include <QString>
@@ -12,8 +13,9 @@ namespace quillmere {
 class MoveOver
 {
 public:
-    MoveOver(AppContext& context, QString oldFolder)
+    MoveOver(AppContext& context, Asker& asker, QString oldFolder)
         : m_context(context)
+        , m_asker(asker)
         , m_oldFolder(std::move(oldFolder))
     { }
 
@@ -30,6 +32,7 @@ public:
 private:
     bool dataFolderIsEmpty() const;
     AppContext& m_context;
+    Asker& m_asker;
     QString m_oldFolder;
 };
 

@@ -17,8 +17,8 @@ bool Program::start()
     m_check = checkStartup(m_lock, m_context.folder, m_context.notifier);
     if (m_check != StartupCheck::Passed)
         return false;
-    if (!m_moveOverFolder.isEmpty()) {
-        MoveOver moveOver(m_context, m_moveOverFolder);
+    if (!m_moveOverFolder.isEmpty() && m_asker) {
+        MoveOver moveOver(m_context, *m_asker, m_moveOverFolder);
         if (moveOver.isDue())
             moveOver.offer();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Asker.h"
 #include "app/Startup.h"
 #include "app/WindowMemory.h"
 #include "table/AppContext.h"
@@ -23,7 +24,11 @@ public:
     bool start();
     // The folder earlier versions kept their data in; when set, a first start with an empty data folder offers
     // to copy its readings over.
-    void setMoveOverFolder(QString folder) { m_moveOverFolder = std::move(folder); }
+    void setMoveOverFolder(QString folder, Asker& asker)
+    {
+        m_moveOverFolder = std::move(folder);
+        m_asker = &asker;
+    }
     StartupCheck startupCheck() const { return m_check; }
     MainWindow* mainWindow() const { return m_window.get(); }
 
@@ -34,6 +39,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<WindowMemory> m_windowMemory;
     QString m_moveOverFolder;
+    Asker* m_asker = nullptr;
 };
 
 } // namespace quillmere

@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
 
     Program program(context);
     if (resolved->mode == FolderMode::Installed || resolved->mode == FolderMode::Development)
-        program.setMoveOverFolder(MoveOver::defaultOldFolder());
+        program.setMoveOverFolder(MoveOver::defaultOldFolder(), notifier);
     if (!program.start())
         return 0;
     return QApplication::exec();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QUrl>
 
 class QWidget;
@@ -15,17 +14,6 @@ public:
     enum class Icon { Information, Error, Critical };
     virtual ~Notifier() = default;
     virtual void show(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
-    // A question with a choice of answers, the first the default button. Returns the index of the answer
-    // chosen, or -1 when the box was closed without one (or the notifier cannot ask), which callers take as the
-    // answer that changes nothing.
-    virtual int ask(QWidget* parent, const QString& title, const QString& text, const QStringList& answers)
-    {
-        Q_UNUSED(parent);
-        Q_UNUSED(title);
-        Q_UNUSED(text);
-        Q_UNUSED(answers);
-        return -1;
-    }
 };
 
 // The blocking waits of a cast (3000 ms); tests return at once.

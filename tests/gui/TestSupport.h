@@ -34,17 +34,7 @@ public:
     {
         messages.append({icon, title, text});
     }
-    // Records the question and gives the next of answers (-1, no answer, when none is left).
-    int ask(QWidget*, const QString& title, const QString& text, const QStringList& choices) override
-    {
-        questions.append({Icon::Information, title, text});
-        offered.append(choices);
-        return answers.isEmpty() ? -1 : answers.takeFirst();
-    }
     QList<Message> messages;
-    QList<Message> questions;
-    QList<QStringList> offered;
-    QList<int> answers;
 };
 
 // Records the pauses and returns at once; onWait runs at the moment of the pause.
