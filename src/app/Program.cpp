@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/ImportReadings.h"
 #include "app/MoveOver.h"
 #include "screens/MainWindow.h"
 
@@ -23,6 +24,8 @@ bool Program::start()
             moveOver.offer();
     }
     m_window = std::make_unique<MainWindow>(m_context);
+    if (m_asker)
+        addImportCommand(*m_window, m_context, *m_asker);
     m_windowMemory = std::make_unique<WindowMemory>(*m_window, m_context.settings);
     if (!m_windowMemory->restore())
         m_window->showMaximized();

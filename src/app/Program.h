@@ -24,11 +24,10 @@ public:
     bool start();
     // The folder earlier versions kept their data in; when set, a first start with an empty data folder offers
     // to copy its readings over.
-    void setMoveOverFolder(QString folder, Asker& asker)
-    {
-        m_moveOverFolder = std::move(folder);
-        m_asker = &asker;
-    }
+    void setMoveOverFolder(QString folder) { m_moveOverFolder = std::move(folder); }
+    // Who asks the user the questions of moving over and of File > Import Readings From Folder…; without one,
+    // neither is offered.
+    void setAsker(Asker& asker) { m_asker = &asker; }
     StartupCheck startupCheck() const { return m_check; }
     MainWindow* mainWindow() const { return m_window.get(); }
 

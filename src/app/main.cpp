@@ -57,8 +57,9 @@ int main(int argc, char* argv[])
                        *settings};
 
     Program program(context);
+    program.setAsker(notifier);
     if (resolved->mode == FolderMode::Installed || resolved->mode == FolderMode::Development)
-        program.setMoveOverFolder(MoveOver::defaultOldFolder(), notifier);
+        program.setMoveOverFolder(MoveOver::defaultOldFolder());
     if (!program.start())
         return 0;
     return QApplication::exec();

@@ -59,13 +59,7 @@ public:
     QString spreadPicturesFolder() const { return programPath(QStringLiteral("pic")); }
     QString tempRecord() const { return path(QStringLiteral("temp")); }
     QString miscFolder() const { return path(QStringLiteral("misc")); }
-    // A card picture: from the data folder's cards/ when the user keeps one there (the old layout), else from
-    // the program's own cards/.
-    QString cardPicture(int index) const
-    {
-        const QString relative = QStringLiteral("cards/r%1.jpg").arg(index);
-        return QFileInfo::exists(cardsFolder()) ? path(relative) : programPath(relative);
-    }
+    QString cardPicture(int index) const { return path(QStringLiteral("cards/r%1.jpg").arg(index)); }
     QString helpPage() const { return programPath(QStringLiteral("help/index.html")); }
     // The decks that come with the program, one folder each (decks/NAME/r0.jpg ...).
     QString builtInDecksFolder() const { return programPath(QStringLiteral("decks")); }
@@ -84,15 +78,11 @@ public:
     QString profileFolder(const EntryName& profile) const { return entry(profile); }
     QString profileDetailsFile(const EntryName& profile) const { return entry(profile, profile); }
 
-    // The store and the two picture folders must be there (as a file or a folder) for the program to start. The
-    // card pictures may come from the data folder (the old layout) or with the program.
+    // The store and the two picture folders must be there (as a file or a folder) for the program to start.
     bool hasRequiredResources() const
     {
-        const bool cards = QFileInfo::exists(cardsFolder())
-            || (!isPortable()
-                && (QFileInfo::exists(programPath(QStringLiteral("cards")))
-                    || QFileInfo::exists(builtInDecksFolder())));
-        return QFileInfo::exists(profileStore()) && cards && QFileInfo::exists(spreadPicturesFolder());
+        return QFileInfo::exists(profileStore()) && QFileInfo::exists(cardsFolder())
+            && QFileInfo::exists(spreadPicturesFolder());
     }
 
 private:
