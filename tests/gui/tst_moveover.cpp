@@ -1,8 +1,10 @@
 #include "TestSupport.h"
 #include "app/MoveOver.h"
 #include "app/Program.h"
+#include "screens/MainWindow.h"
 #include "storage/ProfileStore.h"
 
+#include <QAction>
 #include <QDirIterator>
 #include <QTest>
 
