@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Writes OUTPUT from TEMPLATE with @VERSION@ and @COMMANDS@ (the command list of `CLI --help`, so the manual lists
 # every command the program has). Lines that roff would read as requests are escaped.
 execute_process(COMMAND "${CLI}" --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
@@ -11,8 +12,8 @@ if(start GREATER_EQUAL 0)
 endif()
 string(REPLACE "\\" "\\e" help "${help}")
 string(REGEX REPLACE "(^|\n)([.'])" "\\1\\\\&\\2" help "${help}")
-string(STRIP "${help}" COMMANDS)
+string(REGEX REPLACE "\n+$" "" COMMANDS "${help}")
 file(READ "${TEMPLATE}" page)
-string(REPLACE "@COMMANDS@" "${COMMANDS}" page "${page}")
-string(REPLACE "@VERSION@" "${VERSION}" page "${page}")
+string(REPLACE [[@COMMANDS@]] "${COMMANDS}" page "${page}")
+string(REPLACE [[@VERSION@]] "${VERSION}" page "${page}")
 file(WRITE "${OUTPUT}" "${page}")
