@@ -13,6 +13,7 @@ QList<Command> allCommands()
     commands += contentCommands();
     commands += castCommands();
     commands += fileCommands();
+    commands += journalCommands();
     return commands;
 }
 

@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -80,12 +82,36 @@ private:
     std::function<void()> m_step;
 };
 
+// A position number: magenta in its own font, drawn with a thin light outline so it reads on any card.
+class PositionNumber : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRect area = contentsRect();
+        QPainterPath outline;
+        outline.addText(area.left() + kHaloWidth, area.top() + fontMetrics().ascent(), font(), text());
+        painter.setPen(QPen(kHaloColour, 2 * kHaloWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(outline);
+        painter.fillPath(outline, palette().color(QPalette::WindowText));
+    }
+
+private:
+    static constexpr int kHaloWidth = 1;
+    static constexpr QColor kHaloColour{255, 255, 255, 230};
+};
+
 } // namespace
 
 CardBox::CardBox(int index, QWidget* parent)
     : QLabel(parent)
     , m_index(index)
-    , m_label(new QLabel(QString::number(index + 1), this))
+    , m_label(new PositionNumber(QString::number(index + 1), this))
 {
     setObjectName(QStringLiteral("p_%1").arg(index));
     // The box keeps the system's window colour on the white table, so an empty box still shows as a rectangle.
