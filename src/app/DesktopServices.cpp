@@ -1,5 +1,7 @@
 #include "app/DesktopServices.h"
 
+#include "screens/FormSupport.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -30,6 +32,7 @@ void MessageBoxNotifier::show(QWidget* parent, Icon icon, const QString& title, 
         break;
     }
     QMessageBox box(boxIcon, title, displayText(text), QMessageBox::Ok, parent);
+    box.setWindowFlags(kDialogWindowFlags | Qt::MSWindowsFixedSizeDialogHint);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

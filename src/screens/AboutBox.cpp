@@ -42,7 +42,7 @@ AboutBox::AboutBox(const WebLinks& links, UrlOpener& urlOpener, QWidget* rightPa
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Rivod Erarova v1.0"));
     setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kDialogWindowFlags);
     setFixedSize(twipsSize(kFormWidthTwips, kFormHeightTwips));
     setFormColours(this, formColours::kDarkGrey, Qt::white);
     setFont(verdanaFont(8.25));

@@ -103,11 +103,14 @@ DetailsScreen::DetailsScreen(MainWindow& host, QWidget* parent)
     m_mainPanel = buildMainPanel();
     m_panels->addWidget(m_mainPanel);
 
-    // Below the visible area: reached only by their access keys and the tab order.
+    // Below the visible area: reached only by their access keys. They take no part in the tab order, so the focus
+    // never rests on a command the user cannot see; Do A Reading is the visible face of Next.
     auto* next = formButton(QStringLiteral("cmdNext"), QStringLiteral("&Next"), twipsRect(120, 6300, 1215, 375), this);
+    next->setFocusPolicy(Qt::NoFocus);
     connect(next, &QPushButton::clicked, this, &DetailsScreen::doReading);
     auto* cancel
         = formButton(QStringLiteral("cmdCancel"), QStringLiteral("&Exit"), twipsRect(1440, 6300, 1215, 375), this);
+    cancel->setFocusPolicy(Qt::NoFocus);
     connect(cancel, &QPushButton::clicked, this, [this] { closeForm(this); });
 
     selectDateDefaults();

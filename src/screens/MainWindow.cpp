@@ -13,11 +13,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSplitter>
 
 namespace quillmere {
 
@@ -28,6 +28,11 @@ constexpr int kButtonHeightTwips = 500;
 constexpr int kSaveTopTwips = 495;
 constexpr int kPaneTopTwips = 990;
 constexpr int kPaneWidthTwips = 3645;
+constexpr int kSplitterHandleWidth = 6;
+// The workspace keeps room for a screen's edge however wide the reading panel is made.
+constexpr int kWorkspaceMinimumWidth = 240;
+// The width the user gave the reading panel, remembered between runs.
+const QString kPanelWidthKey = QStringLiteral("window/readingPanelWidth");
 
 // The screens and tables a reading opens; Start Again and shutdown close them.
 const char* const kReadingScreens[] = {"frmTarot", "frmManual", "frmAuto", "frmReading"};
@@ -51,7 +56,8 @@ QPushButton* panelButton(const QString& objectName, const QString& text, QWidget
 
 // The right panel `picRight`. Its layout keeps Start Again and Save at the top, Exit at the bottom and gives
 // the pane everything between; when that leaves the pane no room, the pane keeps its height and Exit goes
-// below it.
+// below it. The user may widen the panel with the splitter handle beside it; the buttons take the panel's width
+// and the pane keeps its small gap to the right edge. It is never narrower than its design width.
 class RightPanel : public QWidget
 {
 public:
@@ -59,8 +65,10 @@ public:
         : QWidget(parent)
     {
         setObjectName(QStringLiteral("picRight"));
-        setFixedWidth(twipsToPixels(kPanelWidthTwips));
+        setMinimumWidth(twipsToPixels(kPanelWidthTwips));
     }
+
+    QSize sizeHint() const override { return {twipsToPixels(kPanelWidthTwips), QWidget::sizeHint().height()}; }
 
     void setControls(QPushButton* restart, QPushButton* save, QWidget* pane, QPushButton* exit)
     {
@@ -83,7 +91,8 @@ private:
     {
         if (!m_pane)
             return;
-        const int width = twipsToPixels(kPanelWidthTwips);
+        const int width = this->width();
+        const int paneWidth = width - (twipsToPixels(kPanelWidthTwips) - twipsToPixels(kPaneWidthTwips));
         const int buttonHeight = twipsToPixels(kButtonHeightTwips);
         const int paneTop = twipsToPixels(kPaneTopTwips);
         m_restart->setGeometry(0, 0, width, buttonHeight);
@@ -91,7 +100,7 @@ private:
         int paneHeight = height() - paneTop - buttonHeight;
         if (paneHeight < 1)
             paneHeight = m_pane->height();
-        m_pane->setGeometry(0, paneTop, twipsToPixels(kPaneWidthTwips), paneHeight);
+        m_pane->setGeometry(0, paneTop, paneWidth, paneHeight);
         m_exit->setGeometry(0, paneTop + paneHeight, width, buttonHeight);
     }
 
@@ -111,26 +120,32 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     // Decoded only when the desktop asks for it, at the sizes it asks for.
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
-    auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    // The workspace and the right panel share the window; the handle between them widens the reading pane.
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("splitRight"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setHandleWidth(kSplitterHandleWidth);
 
-    m_workspace = new QMdiArea(central);
+    m_workspace = new QMdiArea(m_splitter);
     m_workspace->setObjectName(QStringLiteral("workspace"));
     m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->setMinimumWidth(kWorkspaceMinimumWidth);
     m_workspace->viewport()->installEventFilter(this);
-    layout->addWidget(m_workspace, 1);
+    m_splitter->addWidget(m_workspace);
 
-    m_rightPanel = new RightPanel(central);
+    m_rightPanel = new RightPanel(m_splitter);
     m_cmdRestart = panelButton(QStringLiteral("cmdRestart"), QStringLiteral("Start Again"), m_rightPanel);
     m_cmdSave = panelButton(QStringLiteral("cmdSave"), QStringLiteral("Save This Reading"), m_rightPanel);
     m_pane = new ReadingPane(context.urlOpener, m_rightPanel);
     m_cmdExit = panelButton(QStringLiteral("cmdExit"), QStringLiteral("Exit"), m_rightPanel);
     m_rightPanel->setControls(m_cmdRestart, m_cmdSave, m_pane, m_cmdExit);
-    layout->addWidget(m_rightPanel);
-    setCentralWidget(central);
+    m_splitter->addWidget(m_rightPanel);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    setCentralWidget(m_splitter);
+    m_panelWidth = std::max(twipsToPixels(kPanelWidthTwips), m_context.settings.value(kPanelWidthKey, 0).toInt());
+    connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::rememberPanelWidth);
 
     connect(m_cmdRestart, &QPushButton::clicked, this, &MainWindow::startAgain);
     connect(m_cmdSave, &QPushButton::clicked, this, &MainWindow::onCmdSaveClicked);
@@ -155,6 +170,14 @@ void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+
+    // New Reading: the way back to the details screen whenever none of a reading's screens is open.
+    m_newReading = file->addAction(QStringLiteral("&New Reading"));
+    m_newReading->setObjectName(QStringLiteral("mnuNewReading"));
+    m_newReading->setShortcut(QKeySequence::New);
+    connect(m_newReading, &QAction::triggered, this, &MainWindow::newReading);
+    file->addSeparator();
+
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -187,9 +210,17 @@ void MainWindow::setReadingText(const StyledText& text)
     m_pane->setStyledText(text);
 }
 
+void MainWindow::showRightPanel()
+{
+    if (m_rightPanel->isVisible())
+        return;
+    m_rightPanel->show();
+    applyPanelWidth();
+}
+
 void MainWindow::enterFreshReadingState()
 {
-    m_rightPanel->show();
+    showRightPanel();
     setWorkspaceWhite(true);
     m_cmdSave->setEnabled(true);
     m_state = ReadingState::Fresh;
@@ -197,7 +228,7 @@ void MainWindow::enterFreshReadingState()
 
 void MainWindow::enterReopenedReadingState()
 {
-    m_rightPanel->show();
+    showRightPanel();
     setWorkspaceWhite(true);
     m_cmdSave->setEnabled(false);
     m_state = ReadingState::Reopened;
@@ -260,6 +291,51 @@ void MainWindow::startAgain()
     closeReadingScreens();
 }
 
+bool MainWindow::canStartNewReading() const
+{
+    // No details or spread screen to go on with, and no manual reading being picked.
+    for (const char* name : {"frmFront", "frmTarot", "frmManual"}) {
+        if (openForm(m_workspace, QString::fromLatin1(name)))
+            return false;
+    }
+    return true;
+}
+
+void MainWindow::newReading()
+{
+    if (!canStartNewReading())
+        return;
+    startAgain();
+}
+
+void MainWindow::updateNewReadingAction()
+{
+    if (!m_newReading)
+        return;
+    m_newReading->setEnabled(canStartNewReading());
+}
+
+int MainWindow::readingPanelWidth() const
+{
+    return m_panelWidth;
+}
+
+void MainWindow::applyPanelWidth()
+{
+    const int available = m_splitter->width() - m_splitter->handleWidth();
+    const int panel = std::clamp(m_panelWidth, twipsToPixels(kPanelWidthTwips),
+                                 std::max(twipsToPixels(kPanelWidthTwips), available - kWorkspaceMinimumWidth));
+    m_splitter->setSizes({std::max(0, available - panel), panel});
+}
+
+void MainWindow::rememberPanelWidth()
+{
+    if (!m_rightPanel->isVisible())
+        return;
+    m_panelWidth = m_rightPanel->width();
+    m_context.settings.setValue(kPanelWidthKey, m_panelWidth);
+}
+
 void MainWindow::onCmdSaveClicked()
 {
     if (m_saveHandler && m_state == ReadingState::Fresh)
@@ -294,8 +370,22 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_workspace->viewport() && event->type() == QEvent::Resize)
-        replaceFormsAfterResize(m_workspace);
+    if (watched == m_workspace->viewport()) {
+        if (event->type() == QEvent::Resize)
+            replaceFormsAfterResize(m_workspace);
+        // Every child window that comes and goes may change whether a new reading can start.
+        // (A child window is still being built when it is added, so it is known by its parent, not its type.)
+        if (event->type() == QEvent::ChildAdded) {
+            QObject* child = static_cast<QChildEvent*>(event)->child();
+            if (child->isWidgetType())
+                child->installEventFilter(this);
+        }
+        if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)
+            updateNewReadingAction();
+    } else if (watched->parent() == m_workspace->viewport()
+               && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        updateNewReadingAction();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

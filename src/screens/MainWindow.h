@@ -10,6 +10,7 @@
 class QAction;
 class QMdiArea;
 class QPushButton;
+class QSplitter;
 
 namespace quillmere {
 
@@ -62,6 +63,12 @@ public:
 
     // Start Again: back to the No reading state with the details screen in front.
     void startAgain();
+    // File > New Reading: the details screen as at start-up. Only when no details, spread or manual board is open;
+    // with a reading on screen it is Start Again.
+    void newReading();
+    bool canStartNewReading() const;
+    // The width the reading panel takes when shown, in pixels: the design width or the one the user chose.
+    int readingPanelWidth() const;
     void showAboutBox();
 
 protected:
@@ -77,11 +84,18 @@ private:
     void closeReadingScreens();
     void shutDown();
     void onCmdSaveClicked();
+    void updateNewReadingAction();
+    void showRightPanel();
+    void applyPanelWidth();
+    void rememberPanelWidth();
 
     AppContext& m_context;
     WebLinks m_links;
     QMdiArea* m_workspace = nullptr;
+    QSplitter* m_splitter = nullptr;
     RightPanel* m_rightPanel = nullptr;
+    int m_panelWidth = 0;
+    QAction* m_newReading = nullptr;
     QPushButton* m_cmdRestart = nullptr;
     QPushButton* m_cmdSave = nullptr;
     QPushButton* m_cmdExit = nullptr;

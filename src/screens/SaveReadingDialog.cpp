@@ -1,5 +1,6 @@
 #include "screens/SaveReadingDialog.h"
 
+#include "screens/FormSupport.h"
 #include "screens/PanelSupport.h"
 #include "storage/ProfileStore.h"
 #include "storage/ReadingArchive.h"
@@ -28,7 +29,7 @@ SaveReadingDialog::SaveReadingDialog(AppContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmSaveReading"));
     setWindowTitle(QStringLiteral("Quillmere v1.0"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(kDialogWindowFlags | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twipsToPixels(7545), twipsToPixels(6000));
 
     auto* intro = new QFrame(this);

@@ -3,11 +3,13 @@
 #include "content/SpreadCatalogue.h"
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
+#include "table/HiddenCommand.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -107,6 +109,7 @@ QWidget* SpreadScreen::buildSpreadPage()
     m_lblDisp = pageLabel(QString(), twipsRect(165, 550, 7215, kDescriptionHeights[0]), page);
     m_lblDisp->setObjectName(QStringLiteral("lblDisp"));
     setFormColours(m_lblDisp, formColours::kNavy, Qt::white);
+    m_lblDisp->setContentsMargins(kPanelTextMargins);
 
     m_pctCard = new QLabel(page);
     m_pctCard->setObjectName(QStringLiteral("pctCard"));
@@ -143,9 +146,10 @@ QWidget* SpreadScreen::buildSpreadPage()
     m_txtDisp->setGeometry(twipsRect(2520, 6600, 2175, 600));
     m_txtDisp->setFocusPolicy(Qt::NoFocus);
 
-    // Below the visible area: reached by the tab order only.
+    // Below the visible area: reached by the tab order only, and shown beside Next >> while focused.
     auto* back1 = pageButton(QStringLiteral("cmdBack1"), QStringLiteral("Back to Main"),
                              twipsRect(5640, 6960, 1575, 375), page);
+    showWhileFocused(back1, twipsRect(4065, 5400, 1575, 375));
     connect(back1, &QPushButton::clicked, this, &SpreadScreen::backToMain);
     return page;
 }
@@ -205,6 +209,9 @@ QWidget* SpreadScreen::buildOptionsPage()
     QLabel* reverseLabel = pageLabel(QStringLiteral("Allow Reverse Cards"), twipsRect(900, 270, 2220, 195), reversals);
     reverseLabel->setObjectName(QStringLiteral("Label3"));
     reverseLabel->resize(reverseLabel->width(), reverseLabel->sizeHint().height());
+    // The words tick the box, as the arcana boxes' own texts do.
+    reverseLabel->installEventFilter(this);
+    m_lblRev = reverseLabel;
 
     auto* manual = pageButton(QStringLiteral("cmdManual"), QStringLiteral("Cast Cards Manually"),
                               twipsRect(3525, 4920, 3855, 375), page);
@@ -213,15 +220,20 @@ QWidget* SpreadScreen::buildOptionsPage()
                                  twipsRect(3525, 5400, 3855, 375), page);
     connect(automatic, &QPushButton::clicked, this, &SpreadScreen::castAutomatically);
 
-    // Below the visible area: reached by the tab order only.
+    // Below the visible area: reached by the tab order only. The one that has the focus shows over the foot of
+    // the decorative picture.
+    const QRect shownWhileFocused = twipsRect(990, 5400, 1575, 375);
     auto* back
         = pageButton(QStringLiteral("cmdBack"), QStringLiteral("Back to Main"), twipsRect(2400, 7200, 1575, 375), page);
+    showWhileFocused(back, shownWhileFocused);
     connect(back, &QPushButton::clicked, this, &SpreadScreen::backToMain);
     auto* cancel
         = pageButton(QStringLiteral("cmdCancel"), QStringLiteral("Exit"), twipsRect(5040, 6600, 1575, 375), page);
+    showWhileFocused(cancel, shownWhileFocused);
     connect(cancel, &QPushButton::clicked, this, [this] { m_host.close(); });
     auto* previous
         = pageButton(QStringLiteral("cmdPrev"), QStringLiteral("<< Back"), twipsRect(4200, 7620, 1575, 375), page);
+    showWhileFocused(previous, shownWhileFocused);
     connect(previous, &QPushButton::clicked, this, &SpreadScreen::showSpreadPage);
     return page;
 }
@@ -260,9 +272,11 @@ void SpreadScreen::onSpreadSelected(int index)
     if (!spread)
         return;
     context().reading.spreadIndex = index;
-    // A picture that cannot be read leaves the one shown before.
+    // A picture that cannot be read leaves the box empty rather than showing another spread's picture.
     const QPixmap picture(context().folder.path(spread->picturePath()));
-    if (!picture.isNull())
+    if (picture.isNull())
+        m_pctCard->clear();
+    else
         showPicture(m_pctCard, picture);
     m_maxCardInSet = index;
     m_txtDisp->setPlainText(spread->description);
@@ -330,6 +344,19 @@ void SpreadScreen::castManually()
     if (const MainWindow::CastOpener& open = m_host.manualBoardOpener())
         open(context(), m_host);
     closeForm(this);
+}
+
+bool SpreadScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_lblRev && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && m_lblRev->rect().contains(mouse->position().toPoint())) {
+            m_chkRev->setFocus(Qt::MouseFocusReason);
+            m_chkRev->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SpreadScreen::backToMain()

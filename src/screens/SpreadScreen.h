@@ -43,6 +43,9 @@ public:
     // Back to Main: the details screen comes up and this screen closes.
     void backToMain();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* buildSpreadPage();
     QWidget* buildOptionsPage();
@@ -73,6 +76,7 @@ private:
     QCheckBox* m_chkHA = nullptr;
     QCheckBox* m_chkLA = nullptr;
     QCheckBox* m_chkRev = nullptr;
+    QLabel* m_lblRev = nullptr;
     QWidget* m_picMessage = nullptr;
 };
 

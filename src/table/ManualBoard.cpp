@@ -6,6 +6,7 @@
 #include "engine/ReadingComposer.h"
 #include "table/CardPicture.h"
 #include "table/CardTable.h"
+#include "table/HiddenCommand.h"
 #include "table/TempRecord.h"
 
 #include <QKeyEvent>
@@ -30,6 +31,8 @@ constexpr QColor kWaitYellow{255, 255, 192};
 constexpr int kMajorOnlyCards = kMajorArcanaCount;
 constexpr int kMinorOnlyCards = kDeckSize - kMajorArcanaCount;
 constexpr int kCompletionPauseMs = 3000;
+// The inner margin of the panels' text, so it does not touch their edges.
+constexpr QMargins kPanelTextMargins{4, 2, 4, 2};
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -161,7 +164,8 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
     m_cardCount = std::clamp(spread ? spread->cardCount() : reading.cardCount, 1, int(kMaxCardsInSpread));
 
     makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Please select cards one by one to do a manual reading"),
-              twipsRect(142, 240, 2415, 1335), kInstructionBlue, verdanaFont(10, true));
+              twipsRect(142, 240, 2415, 1335), kInstructionBlue, verdanaFont(10, true))
+        ->setContentsMargins(kPanelTextMargins);
 
     auto* spreadPicture = new QLabel(this);
     spreadPicture->setObjectName(QStringLiteral("picManual"));
@@ -186,8 +190,9 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
     panelArea->setFocusPolicy(Qt::NoFocus);
     paintBackground(panelArea->viewport(), kPanelNavy);
     m_panel = makeLabel(nullptr, QStringLiteral("txtDisp"), QString(), QRect(), kPanelNavy, verdanaFont(9, true));
-    m_panel->setContentsMargins(4, 2, 4, 2);
     panelArea->setWidget(m_panel);
+    // After setWidget, which gives the widget the scroll area's own (empty) margins.
+    m_panel->setContentsMargins(kPanelTextMargins);
 
     auto* pictures = new QFrame(this);
     pictures->setObjectName(QStringLiteral("fraPictures"));
@@ -217,10 +222,12 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
               kBoardGrey, verdanaFont(8.25));
     m_waitPanel->hide();
 
-    // Below the visible area: reached only with the Tab key.
+    // Below the visible area: reached only with the Tab key, and shown over the foot of the spread picture while
+    // focused.
     auto* back = new QPushButton(QStringLiteral("Back"), this);
     back->setObjectName(QStringLiteral("cmdBack"));
     back->setGeometry(twipsRect(6497, 7785, 975, 375));
+    showWhileFocused(back, twipsRect(1327, 5340, 975, 375));
     connect(back, &QPushButton::clicked, this, [this] {
         Q_EMIT backRequested();
         closeBoard();
@@ -228,6 +235,7 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
     auto* exit = new QPushButton(QStringLiteral("Exit"), this);
     exit->setObjectName(QStringLiteral("cmdCancel"));
     exit->setGeometry(twipsRect(5350, 7785, 1095, 375));
+    showWhileFocused(exit, twipsRect(142, 5340, 1095, 375));
     connect(exit, &QPushButton::clicked, this, [this] {
         Q_EMIT exitRequested();
         // Closing the main window ends the program.

@@ -46,9 +46,9 @@ private:
 // shown from the top, and the board closes. From the last pick on, no click changes the reading again.
 //
 // The hidden commands "Back" (cmdBack) and "Exit" (cmdCancel) lie below the visible area and are reached with
-// the Tab key. Back emits backRequested(), which the main window answers by showing the details screen, and the
-// board closes; Exit emits exitRequested() and closes the main window (the workspace's window), which ends the
-// program.
+// the Tab key; the one that has the focus shows over the foot of the spread picture. Back emits backRequested(), which
+// the main window answers by showing the details screen, and the board closes; Exit emits exitRequested() and closes
+// the main window (the workspace's window), which ends the program.
 class ManualBoard : public QWidget
 {
     Q_OBJECT

@@ -84,7 +84,7 @@ private Q_SLOTS:
     void optionButtonsInTheirOnScreenOrder();
     void selectingASpread_data();
     void selectingASpread();
-    void missingPictureKeepsThePreviousOne();
+    void missingPictureClearsTheBox();
     void arcanaExclusion_data();
     void arcanaExclusion();
     void pagesAndHiddenCommands();
@@ -194,19 +194,22 @@ void TestSpreadScreen::selectingASpread()
         QCOMPARE(f.screen->optionButton(other)->isChecked(), other == index);
 }
 
-void TestSpreadScreen::missingPictureKeepsThePreviousOne()
+void TestSpreadScreen::missingPictureClearsTheBox()
 {
     Fixture f;
     QFile::remove(f.app.folder.path(QStringLiteral("pic/c3.jpg")));
     writeFile(f.app.folder.path(QStringLiteral("pic/c4.jpg")), "not a picture");
     clickOption(f.screen->optionButton(2));
     QVERIFY(closeTo(f.pictureColour(), kPictureColours[2]));
+    // Another spread's picture never stands for the chosen one: a picture that cannot be read leaves the box empty.
     clickOption(f.screen->optionButton(3));
-    QVERIFY(closeTo(f.pictureColour(), kPictureColours[2]));
+    QVERIFY(f.child<QLabel>("pctCard")->pixmap().isNull());
     QCOMPARE(f.screen->no(), 3);
     clickOption(f.screen->optionButton(4));
-    QVERIFY(closeTo(f.pictureColour(), kPictureColours[2]));
+    QVERIFY(f.child<QLabel>("pctCard")->pixmap().isNull());
     QCOMPARE(f.screen->no(), 5);
+    clickOption(f.screen->optionButton(5));
+    QVERIFY(closeTo(f.pictureColour(), kPictureColours[5]));
 
     Fixture empty(false);
     QVERIFY(empty.child<QLabel>("pctCard")->pixmap().isNull());

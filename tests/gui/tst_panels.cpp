@@ -1,0 +1,142 @@
+#include "TestSupport.h"
+
+#include "content/SpreadCatalogue.h"
+#include "screens/FormSupport.h"
+#include "screens/MainWindow.h"
+#include "screens/SpreadScreen.h"
+#include "table/CardTable.h"
+#include "table/ManualBoard.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QPointer>
+#include <QtTest>
+
+using namespace quillmere;
+using namespace quillmere::test;
+
+namespace {
+
+void writeSpreadPictures(const AppFolder& folder)
+{
+    for (int i = 0; i < 8; ++i) {
+        QImage picture(145, 249, QImage::Format_RGB32);
+        picture.fill(QColor(30 * i, 100, 50));
+        picture.save(folder.path(QStringLiteral("pic/c%1.jpg").arg(i)), "PNG");
+    }
+}
+
+struct SpreadFixture
+{
+    SpreadFixture()
+    {
+        window.resize(1280, 800);
+        window.show();
+        screen = window.showSpreadScreen();
+        screen->showOptionsPage();
+    }
+    template <typename T> T* child(const char* name) { return screen->findChild<T*>(QString::fromLatin1(name)); }
+    TestApp app;
+    MainWindow window{app.context};
+    SpreadScreen* screen = nullptr;
+};
+
+} // namespace
+
+class TestPanels : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void reverseCardsLabelTicksTheBox();
+    void panelTextKeepsAMargin_data();
+    void panelTextKeepsAMargin();
+    void boardWithoutItsSpreadPictureShowsNone();
+};
+
+void TestPanels::reverseCardsLabelTicksTheBox()
+{
+    SpreadFixture f;
+    auto* label = f.child<QLabel>("Label3");
+    auto* box = f.child<QCheckBox>("chkRev");
+    QCOMPARE(label->text(), QStringLiteral("Allow Reverse Cards"));
+    QVERIFY(!box->isChecked());
+    int clicks = 0;
+    connect(box, &QCheckBox::clicked, this, [&] { ++clicks; });
+
+    QTest::mouseClick(label, Qt::LeftButton);
+    QVERIFY(box->isChecked());
+    QTest::mouseClick(label, Qt::LeftButton);
+    QVERIFY(!box->isChecked());
+    // The words act as the box's own click does, nothing more.
+    QCOMPARE(clicks, 2);
+    QTest::mouseClick(label, Qt::RightButton);
+    QVERIFY(!box->isChecked());
+
+    // The cast reads what the words ticked.
+    QTest::mouseClick(label, Qt::LeftButton);
+    f.screen->castManually();
+    QVERIFY(f.app.reading.reversalsAllowed);
+}
+
+void TestPanels::panelTextKeepsAMargin_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("designGeometry");
+    QTest::newRow("spread description") << QStringLiteral("lblDisp") << twipsRect(165, 550, 7215, 1250);
+    QTest::newRow("board instruction") << QStringLiteral("Label4") << twipsRect(142, 240, 2415, 1335);
+    QTest::newRow("board information panel") << QStringLiteral("txtDisp") << QRect();
+}
+
+void TestPanels::panelTextKeepsAMargin()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, designGeometry);
+    TestApp app;
+    MainWindow window(app.context);
+    window.show();
+    QLabel* label = nullptr;
+    if (name == QLatin1String("lblDisp")) {
+        label = window.showSpreadScreen()->findChild<QLabel*>(name);
+    } else {
+        const Spread* spread = SpreadCatalogue::instance().byKey(u"Three Cards");
+        app.reading.spreadName = spread->name;
+        app.reading.spreadIndex = spread->index;
+        app.reading.cardCount = spread->cardCount();
+        ManualBoard* board = openManualBoard(app.context, window);
+        label = board->findChild<QLabel*>(name);
+    }
+    QVERIFY(label);
+    // The panel keeps its place and size; its text stands off the edges.
+    if (designGeometry.isValid())
+        QCOMPARE(label->geometry(), designGeometry);
+    const QRect text = label->contentsRect();
+    QVERIFY(text.left() >= 3 && text.top() >= 2);
+    QVERIFY(label->width() - text.right() - 1 >= 3);
+}
+
+void TestPanels::boardWithoutItsSpreadPictureShowsNone()
+{
+    TestApp app;
+    writeSpreadPictures(app.folder);
+    QFile::remove(app.folder.path(QStringLiteral("pic/c3.jpg")));
+    MainWindow window(app.context);
+    window.show();
+    for (const char* key : {"Celtic Cross", "Three Cards"}) {
+        const Spread* spread = SpreadCatalogue::instance().byKey(QString::fromLatin1(key));
+        app.reading.spreadName = spread->name;
+        app.reading.spreadIndex = spread->index;
+        app.reading.cardCount = spread->cardCount();
+        ManualBoard* board = openManualBoard(app.context, window);
+        QPointer<ManualBoard> watched(board);
+        const bool pictureShown = !board->findChild<QLabel*>(QStringLiteral("picManual"))->pixmap().isNull();
+        QCOMPARE(pictureShown, spread->index != 3);
+        closeForm(board);
+        settle();
+        QVERIFY(watched.isNull());
+    }
+}
+
+QTEST_MAIN(TestPanels)
+#include "tst_panels.moc"
