@@ -1408,6 +1408,8 @@ bool drawMajorEmblem(QPainter& painter, const QString& cardName, const QRectF& b
         drawGround(painter, picture.ground, H);
         painter.save();
         painter.translate(0, picture.lift);
+        // A little smaller than the box's width, so scales and wings reaching to the emblem's edge stay whole.
+        painter.scale(0.94, 0.94);
         picture.emblem(painter);
         painter.restore();
     }

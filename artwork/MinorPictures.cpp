@@ -359,7 +359,7 @@ void cupsScene(QPainter& p, int rank, qreal H)
         for (int i = 0; i < centres.size(); ++i) {
             const QPointF c = centres[i];
             pip(p, s, c, size);
-            const QPointF v = c + QPointF(0, -17);
+            const QPointF v = c + QPointF(0, -5);
             switch (i) {
             case 0: // a fair head
                 p.setPen(outlinePen(kSkinLine, 0.8));
