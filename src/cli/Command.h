@@ -34,5 +34,7 @@ int usageError(CommandIo& io, const QString& message);
 QList<Command> contentCommands();
 QList<Command> castCommands();
 QList<Command> fileCommands();
+// The journal: search, statistics, notes, trash and moves.
+QList<Command> journalCommands();
 
 } // namespace quillmere::cli

@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "cli/JournalCommands.h"
 #include "cli/JsonOutput.h"
 #include "engine/ReadingClock.h"
 #include "engine/TextRenderers.h"
@@ -150,7 +151,24 @@ int runProfile(const QStringList& args, CommandIo& io)
         io.out << created.profileName << '\n';
         return kExitSuccess;
     }
-    return usageError(io, QStringLiteral("profile needs add or list"));
+    // The journal's changes of a profile.
+    if (action == QLatin1String("rename"))
+        return runProfileRename(*folder, parsed.positional.mid(1), io);
+    if (action == QLatin1String("delete"))
+        return runProfileDelete(*folder, parsed.positional.mid(1), io);
+    if (action == QLatin1String("edit")) {
+        std::optional<ProfileDetails> birthDate;
+        if (const std::optional<QString> dob = parsed.value("--dob")) {
+            birthDate = parseBirthDate(*dob);
+            if (!birthDate)
+                return usageError(io,
+                                  QStringLiteral("--dob must be \"MONTH DAY, YEAR\" with a full month name, a "
+                                                 "day 1 to 31 and a year 1900 to 2050, not '%1'")
+                                      .arg(*dob));
+        }
+        return runProfileEdit(*folder, parsed.positional.mid(1), parsed.value("--name"), birthDate, io);
+    }
+    return usageError(io, QStringLiteral("profile needs add, list, rename, edit or delete"));
 }
 
 int runSave(const QStringList& args, CommandIo& io)
@@ -274,7 +292,15 @@ QList<Command> fileCommands()
          "                            month, 1, 1980). A refusal (empty or unsafe name, a name that exists in\n"
          "                            any letter case) is printed on stderr with exit 1\n"
          "  profile list --app-folder DIR\n"
-         "                            one profile name per line, in store order (\"pic\" and \"cards\" skipped)",
+         "                            one profile name per line, in store order (\"pic\" and \"cards\" skipped)\n"
+         "  profile rename OLD NEW --app-folder DIR\n"
+         "                            renames the profile's folder, details file and store line (all or none);\n"
+         "                            a NEW name is refused with the words of profile add; prints NEW\n"
+         "  profile edit PROFILE [--name TEXT] [--dob \"MONTH DAY, YEAR\"] --app-folder DIR\n"
+         "                            rewrites the person's name and date of birth in the details file\n"
+         "  profile delete PROFILE --app-folder DIR\n"
+         "                            moves the profile's folder with its readings to the trash and takes its\n"
+         "                            store line out; prints where it went and its ENTRY (see restore)",
          runProfile},
         {"save",
          "  save (--profile PROFILE | --misc) --description TEXT --app-folder DIR\n"

@@ -12,6 +12,7 @@ QList<Command> allCommands()
     commands += contentCommands();
     commands += castCommands();
     commands += fileCommands();
+    commands += journalCommands();
     return commands;
 }
 

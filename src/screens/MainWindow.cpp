@@ -3,6 +3,7 @@
 #include "screens/AboutBox.h"
 #include "screens/DetailsScreen.h"
 #include "screens/FormSupport.h"
+#include "screens/JournalWindow.h"
 #include "screens/ReadingPane.h"
 #include "screens/SaveReadingDialog.h"
 #include "screens/SpreadScreen.h"
@@ -10,6 +11,7 @@
 #include "table/AutomaticCast.h"
 #include "table/CardTable.h"
 #include "table/ManualBoard.h"
+#include "table/ReopenedReading.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -182,6 +184,13 @@ void MainWindow::buildMenus()
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
+    QMenu* journal = menuBar()->addMenu(QStringLiteral("&Journal"));
+    journal->setObjectName(QStringLiteral("mnuJournal"));
+    QAction* openJournal = journal->addAction(QStringLiteral("&Open Journal"));
+    openJournal->setObjectName(QStringLiteral("mnuOpenJournal"));
+    openJournal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    connect(openJournal, &QAction::triggered, this, &MainWindow::showJournal);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* online = help->addAction(QStringLiteral("&Online Help"));
@@ -289,6 +298,34 @@ void MainWindow::startAgain()
     resetReadingState();
     showDetailsScreen();
     closeReadingScreens();
+}
+
+JournalWindow* MainWindow::showJournal()
+{
+    if (auto* open = findChild<JournalWindow*>(QString(), Qt::FindDirectChildrenOnly)) {
+        open->refresh();
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
+    auto* journal = new JournalWindow(
+        m_context, [this](const QString& path) { return showSavedReadingFile(path); }, this);
+    journal->show();
+    return journal;
+}
+
+QString MainWindow::showSavedReadingFile(const QString& path)
+{
+    const StorageValue<ReadingRecord> record = readRecordFile(path);
+    if (!record)
+        return record.error();
+    resetReadingState();
+    closeReadingScreens();
+    if (QWidget* details = openForm(m_workspace, QStringLiteral("frmFront")))
+        closeForm(details);
+    showReopenedReading(m_context, *this, *record);
+    updateNewReadingAction();
+    return {};
 }
 
 bool MainWindow::canStartNewReading() const

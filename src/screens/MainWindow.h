@@ -15,6 +15,7 @@ class QSplitter;
 namespace quillmere {
 
 class DetailsScreen;
+class JournalWindow;
 class ReadingPane;
 class RightPanel;
 class SpreadScreen;
@@ -70,6 +71,12 @@ public:
     // The width the reading panel takes when shown, in pixels: the design width or the one the user chose.
     int readingPanelWidth() const;
     void showAboutBox();
+
+    // The reader's journal, in a window of its own (one at a time).
+    JournalWindow* showJournal();
+    // Shows a saved reading as View Old Reading does, in place of whatever reading is on screen; the reason in
+    // words when the file cannot be shown, and then nothing changes.
+    QString showSavedReadingFile(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

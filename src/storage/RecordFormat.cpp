@@ -62,10 +62,12 @@ qsizetype skipSeparator(QStringView text, qsizetype pos)
     return pos;
 }
 
-RecordItem makeItem(QString text, bool quoted)
+RecordItem makeItem(QString text, bool quoted, qsizetype start, qsizetype end)
 {
     RecordItem item;
     item.quoted = quoted;
+    item.start = start;
+    item.end = end;
     item.key = recordKeyOf(text);
     if (item.key)
         item.value = text.mid(keyText(*item.key).size());
@@ -124,6 +126,7 @@ QList<RecordItem> splitRecordItems(QStringView text)
             ++pos;
         if (pos >= size)
             break;
+        const qsizetype start = pos;
         if (text[pos] == u'"') {
             QString value;
             ++pos;
@@ -143,13 +146,12 @@ QList<RecordItem> splitRecordItems(QStringView text)
                 pos = quote + 1;
                 break;
             }
-            items.append(makeItem(std::move(value), true));
+            items.append(makeItem(std::move(value), true, start, pos));
             pos = skipSeparator(text, pos);
         } else {
-            const qsizetype start = pos;
             while (pos < size && text[pos] != u',' && !isLineEnd(text[pos]))
                 ++pos;
-            items.append(makeItem(text.sliced(start, pos - start).trimmed().toString(), false));
+            items.append(makeItem(text.sliced(start, pos - start).trimmed().toString(), false, start, pos));
             pos = skipSeparator(text, pos);
         }
     }
@@ -306,7 +308,7 @@ StorageValue<ReadingRecord> readRecordFile(const QString& path)
 StorageResult writeWholeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return StorageResult::failure(QStringLiteral("Could not write %1: %2").arg(path, file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();

@@ -30,6 +30,9 @@ struct RecordItem
     QString value;
     // Written between quotation marks, as every line of a record is.
     bool quoted = false;
+    // Where the item lies in the text it was split from: [start, end), quotation marks included.
+    qsizetype start = 0;
+    qsizetype end = 0;
 };
 
 // Splits text into items: an item that begins with a double quotation mark runs to the closing one, where

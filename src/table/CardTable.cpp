@@ -4,13 +4,17 @@
 #include "content/Twips.h"
 #include "table/CardPicture.h"
 
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <functional>
 
 namespace quillmere {
 
@@ -53,12 +57,61 @@ public:
     }
 };
 
+// Runs a step whenever the workspace's visible part changes size, for as long as the window lives.
+class WorkspaceFollower : public QObject
+{
+public:
+    WorkspaceFollower(QWidget* viewport, QObject* window, std::function<void()> step)
+        : QObject(window)
+        , m_viewport(viewport)
+        , m_step(std::move(step))
+    {
+        viewport->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_viewport && event->type() == QEvent::Resize)
+            m_step();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* m_viewport;
+    std::function<void()> m_step;
+};
+
+// A position number: magenta in its own font, drawn with a thin light outline so it reads on any card.
+class PositionNumber : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRect area = contentsRect();
+        QPainterPath outline;
+        outline.addText(area.left() + kHaloWidth, area.top() + fontMetrics().ascent(), font(), text());
+        painter.setPen(QPen(kHaloColour, 2 * kHaloWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(outline);
+        painter.fillPath(outline, palette().color(QPalette::WindowText));
+    }
+
+private:
+    static constexpr int kHaloWidth = 1;
+    static constexpr QColor kHaloColour{255, 255, 255, 230};
+};
+
 } // namespace
 
 CardBox::CardBox(int index, QWidget* parent)
     : QLabel(parent)
     , m_index(index)
-    , m_label(new QLabel(QString::number(index + 1), this))
+    , m_label(new PositionNumber(QString::number(index + 1), this))
 {
     setObjectName(QStringLiteral("p_%1").arg(index));
     // The box keeps the system's window colour on the white table, so an empty box still shows as a rectangle.
@@ -211,7 +264,10 @@ QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)
     scrollArea->setPalette(areaPalette);
     scrollArea->setWidget(table);
 
-    QMdiSubWindow* window = workspace->addSubWindow(scrollArea);
+    // A reading's table stays while its reading does: no close box, and no minimise box that would lose it in the
+    // workspace. Start Again, a new reading and Exit close it.
+    QMdiSubWindow* window
+        = workspace->addSubWindow(scrollArea, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QStringLiteral("Quillmere v1.0"));
     window->setObjectName(table->objectName() + QStringLiteral("Window"));
@@ -232,10 +288,23 @@ QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)
         }
         window->resize(wanted);
     };
+    // A table that scrolls shows the first position: the Chakra column, read from the bottom, opens at its foot.
+    const auto showFirstPosition = [scrollArea, table] {
+        if (CardBox* first = table->box(0); first && first->isVisibleTo(table))
+            scrollArea->ensureWidgetVisible(first, 0, 0);
+    };
     QObject::connect(table, &CardTable::tableResized, window, fit);
+    QObject::connect(table, &CardTable::tableResized, window, showFirstPosition);
+    // The window never reaches past the workspace's visible part, so it never slides under the reading panel.
+    auto* follower = new WorkspaceFollower(workspace->viewport(), window, [fit, showFirstPosition] {
+        fit();
+        showFirstPosition();
+    });
+    Q_UNUSED(follower);
     fit();
     window->move(0, 0);
     window->show();
+    showFirstPosition();
     return window;
 }
 

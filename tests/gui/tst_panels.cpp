@@ -4,6 +4,7 @@
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
 #include "screens/SpreadScreen.h"
+#include "table/CardPicture.h"
 #include "table/CardTable.h"
 #include "table/ManualBoard.h"
 
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void panelTextKeepsAMargin_data();
     void panelTextKeepsAMargin();
     void boardWithoutItsSpreadPictureShowsNone();
+    void positionNumbersReadOnDarkCards();
 };
 
 void TestPanels::reverseCardsLabelTicksTheBox()
@@ -136,6 +138,39 @@ void TestPanels::boardWithoutItsSpreadPictureShowsNone()
         settle();
         QVERIFY(watched.isNull());
     }
+}
+
+void TestPanels::positionNumbersReadOnDarkCards()
+{
+    TestApp app;
+    QImage dark(130, 225, QImage::Format_RGB32);
+    dark.fill(QColor(10, 10, 10));
+    dark.save(app.folder.cardPicture(0), "PNG");
+    CardTable table(app.folder);
+    table.placeCard(QStringLiteral("One Card"), 0, 0, false);
+    table.sizeToCards(1);
+    table.show();
+    QLabel* number = table.box(0)->numberLabel();
+    // Colour, font and place as designed.
+    QCOMPARE(number->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+    QCOMPARE(number->font(), positionLabelFont());
+    QCOMPARE(number->pos(), QPoint(0, 0));
+
+    const QImage shown = table.box(0)->grab().toImage();
+    int magenta = 0;
+    int light = 0;
+    for (int y = 0; y < number->height(); ++y) {
+        for (int x = 0; x < number->width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            if (c.red() > 200 && c.blue() > 200 && c.green() < 90)
+                ++magenta;
+            if (c.red() > 200 && c.green() > 200 && c.blue() > 200)
+                ++light;
+        }
+    }
+    QVERIFY(magenta > 20);
+    // The light outline around the figure is what makes it read on a dark card.
+    QVERIFY2(light > 10, qPrintable(QString::number(light)));
 }
 
 QTEST_MAIN(TestPanels)

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "app/DesktopServices.h"
+#include "content/SpreadCatalogue.h"
 #include "screens/AboutBox.h"
 #include "screens/DetailsScreen.h"
 #include "screens/FormSupport.h"
@@ -8,6 +9,7 @@
 #include "screens/ReadingPane.h"
 #include "screens/SaveReadingDialog.h"
 #include "screens/SpreadScreen.h"
+#include "table/CardTable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +17,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
 #include <QtTest>
@@ -83,6 +88,8 @@ private Q_SLOTS:
     void readingPanelCanBeWidened();
     void readingPanelWidthIsRemembered_data();
     void readingPanelWidthIsRemembered();
+    void cardTableCannotBeLost();
+    void tallTableOpensAtItsFirstPosition();
 };
 
 void TestWorkspace::dialogsOfferOnlyACloseBox_data()
@@ -258,6 +265,84 @@ void TestWorkspace::readingPanelWidthIsRemembered()
     window.enterReopenedReadingState();
     QTRY_COMPARE(window.rightPanel()->width(), shown);
     QVERIFY(window.rightPanel()->width() >= kPanelWidth);
+}
+
+namespace {
+
+// A table laid out for the spread with empty boxes, in the window's workspace.
+QMdiSubWindow* openTable(TestApp& app, MainWindow& window, const QString& spreadKey)
+{
+    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
+    auto* table = new CardTable(app.folder);
+    table->setObjectName(QStringLiteral("frmAuto"));
+    for (int k = 0; k < spread->cardCount(); ++k)
+        table->placeCard(spread->name, k, k, false);
+    table->sizeToCards(spread->cardCount());
+    window.enterFreshReadingState();
+    return showCardTable(window.workspace(), table);
+}
+
+bool insideWorkspace(MainWindow& window, QWidget* tableWindow)
+{
+    return window.workspace()->viewport()->rect().contains(tableWindow->geometry());
+}
+
+} // namespace
+
+void TestWorkspace::cardTableCannotBeLost()
+{
+    TestApp app;
+    MainWindow window(app.context);
+    window.resize(1366, 740);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QMdiSubWindow* tableWindow = openTable(app, window, QStringLiteral("Celtic Cross"));
+    QPointer<QMdiSubWindow> watched(tableWindow);
+    const Qt::WindowFlags flags = tableWindow->windowFlags();
+    QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::Close), QKeySequence(Qt::CTRL | Qt::Key_F4)}) {
+        tableWindow->setFocus();
+        QTest::keySequence(tableWindow, keys);
+        settle();
+        QVERIFY(!watched.isNull());
+        QVERIFY(tableWindow->isVisible());
+    }
+    QVERIFY(insideWorkspace(window, tableWindow));
+
+    // A wider reading panel narrows the workspace; the table's window follows and scrolls instead of sliding
+    // under the panel.
+    auto* splitter = window.findChild<QSplitter*>(QStringLiteral("splitRight"));
+    dragSplitter(splitter, -500);
+    QTRY_VERIFY(window.rightPanel()->width() > kPanelWidth + 400);
+    QTRY_VERIFY(insideWorkspace(window, tableWindow));
+    window.resize(800, 600);
+    QTRY_VERIFY(insideWorkspace(window, tableWindow));
+
+    // Start Again still closes it.
+    window.startAgain();
+    settle();
+    QVERIFY(watched.isNull());
+}
+
+void TestWorkspace::tallTableOpensAtItsFirstPosition()
+{
+    TestApp app;
+    MainWindow window(app.context);
+    window.resize(1366, 740);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QMdiSubWindow* tableWindow = openTable(app, window, QStringLiteral("Seven Card Chakra Layout"));
+    auto* area = qobject_cast<QScrollArea*>(tableWindow->widget());
+    QVERIFY(area);
+    auto* table = area->findChild<CardTable*>(QStringLiteral("frmAuto"));
+    // The column is taller than the workspace, so it scrolls, and opens with position 1, at its foot, in view.
+    QVERIFY(area->verticalScrollBar()->maximum() > 0);
+    const QRect first(table->box(0)->mapTo(area->viewport(), QPoint(0, 0)), table->box(0)->size());
+    QVERIFY2(area->viewport()->rect().contains(first),
+             qPrintable(QStringLiteral("%1,%2").arg(first.y()).arg(area->viewport()->height())));
 }
 
 QTEST_MAIN(TestWorkspace)

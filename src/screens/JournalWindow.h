@@ -1,0 +1,127 @@
+#pragma once
+
+#include "storage/Journal.h"
+#include "storage/JournalFilter.h"
+#include "table/AppContext.h"
+
+#include <QAbstractTableModel>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QSpinBox;
+class QTableView;
+
+namespace quillmere {
+
+// The journal's readings as table rows: the filtered rows in the chosen order, newest first at the start.
+class JournalTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { Date, Time, Profile, Name, Spread, Question, Texts, Cards, ColumnCount };
+
+    void setJournal(const QList<JournalEntry>* readings);
+    // Shows the rows given (indices into the readings), kept in the current order.
+    void setRows(const QList<qsizetype>& rows);
+    const JournalEntry* entryAt(int row) const;
+    const QList<qsizetype>& rows() const { return m_rows; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void sort(int column, Qt::SortOrder order) override;
+
+private:
+    QString text(const JournalEntry& entry, int column) const;
+    void applyOrder();
+
+    const QList<JournalEntry>* m_readings = nullptr;
+    // All rows in the chosen order, and the filtered ones shown.
+    QList<qsizetype> m_order;
+    QList<qsizetype> m_rows;
+    int m_sortColumn = Date;
+    Qt::SortOrder m_sortOrder = Qt::DescendingOrder;
+};
+
+// Bars drawn with QPainter, each with its label and its number beside it.
+class BarChart : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BarChart(QWidget* parent = nullptr);
+    void setBars(const QString& title, const QList<std::pair<QString, int>>& bars);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_title;
+    QList<std::pair<QString, int>> m_bars;
+};
+
+// The reader's journal: every saved reading of every profile and of Miscellaneous in one sortable table with
+// filters that combine and apply as you type, the notes of the chosen reading, deleting to the trash, and
+// what the cards have said in the readings shown.
+class JournalWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    // open shows a reading as View Old Reading does; it returns the reason when the file cannot be shown.
+    using Opener = std::function<QString(const QString& path)>;
+    JournalWindow(AppContext& context, Opener open, QWidget* parent = nullptr);
+
+    // Reads the files again: changes made meanwhile by another process show.
+    void refresh();
+    JournalFilter currentFilter() const;
+    const JournalStatistics& statistics() const { return m_statistics; }
+
+private:
+    void applyFilter();
+    void openCurrent();
+    void showNotesOfCurrent();
+    void addNote();
+    void removeNote();
+    void deleteCurrent();
+    void copyStatistics();
+    const JournalEntry* currentEntry() const;
+    void refuse(const QString& text);
+
+    AppContext& m_context;
+    Opener m_open;
+    Journal m_journal;
+    std::unique_ptr<JournalSearch> m_search;
+    JournalStatistics m_statistics;
+    JournalTableModel* m_model = nullptr;
+    QTableView* m_table = nullptr;
+    QLineEdit* m_txtSearch = nullptr;
+    QComboBox* m_cboCard = nullptr;
+    QCheckBox* m_chkReversed = nullptr;
+    QComboBox* m_cboSpread = nullptr;
+    QComboBox* m_cboProfile = nullptr;
+    QCheckBox* m_chkFrom = nullptr;
+    QDateEdit* m_dtFrom = nullptr;
+    QCheckBox* m_chkTo = nullptr;
+    QDateEdit* m_dtTo = nullptr;
+    QSpinBox* m_spinMajorMin = nullptr;
+    QSpinBox* m_spinMajorMax = nullptr;
+    QLabel* m_lblCount = nullptr;
+    QListWidget* m_lstNotes = nullptr;
+    QPlainTextEdit* m_txtNote = nullptr;
+    QPlainTextEdit* m_txtStatistics = nullptr;
+    BarChart* m_cardsChart = nullptr;
+    BarChart* m_suitsChart = nullptr;
+    BarChart* m_sharesChart = nullptr;
+    BarChart* m_spreadsChart = nullptr;
+};
+
+} // namespace quillmere
