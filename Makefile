@@ -1,11 +1,12 @@
 # Two commands on a fresh Debian 12 machine: `make run` builds and starts Quillmere, `make test` builds it and
-# runs every test. Both install the Debian packages they need first.
+# runs every test. Both install the Debian packages they need first. `make package` builds the Debian package
+# for everyday use (install it with `sudo apt install ./build/quillmere_*.deb`).
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
-PREFIX ?= $(HOME)/Quillmere
+PREFIX ?= $(HOME)/.local
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run install clean
+.PHONY: all deps configure build test run install package clean
 
 all: build
 
@@ -21,11 +22,17 @@ build: configure
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
+# A user-local install (menu entry and icon included) under PREFIX; user data is never touched.
 install: build
-	./scripts/install-app.sh $(BUILD_DIR)/stage $(PREFIX)
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-run: install
-	cd $(PREFIX) && ./quillmere
+package: build
+	cd $(BUILD_DIR) && cpack
+
+# Starts the build itself: the program's files from the staged folder, profiles and readings in the user's
+# data folder (created on the first start). Nothing is copied anywhere.
+run: build
+	$(BUILD_DIR)/stage/quillmere
 
 clean:
 	rm -rf $(BUILD_DIR)

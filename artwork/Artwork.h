@@ -41,7 +41,8 @@ QImage renderCardBack(QSize size);
 QImage renderSpreadPicture(const Spread& spread);
 QImage renderDetailsPicture();
 QImage renderOptionsPicture();
-QImage renderIcon();
+// The program icon, square, drawn for the given size in pixels.
+QImage renderIcon(int pixels = kIconSize.width());
 
 // The traditional number of a major arcana card ("0", "I" … "XXI"); empty for a minor card or a bad index.
 QString traditionalNumeral(int cardIndex);

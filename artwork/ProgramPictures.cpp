@@ -153,13 +153,13 @@ QImage renderOptionsPicture()
     return image;
 }
 
-QImage renderIcon()
+QImage renderIcon(int pixels)
 {
-    QImage image(kIconSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSize(pixels, pixels), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = kIconSize.width() / 256.0;
+    const qreal s = pixels / 256.0;
     p.scale(s, s);
 
     QLinearGradient tile(0, 0, 0, 256);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
 #include <QWidget>
 
@@ -35,6 +36,19 @@ void MessageBoxNotifier::show(QWidget* parent, Icon icon, const QString& title, 
     box.setWindowFlags(kDialogWindowFlags | Qt::MSWindowsFixedSizeDialogHint);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+int MessageBoxNotifier::ask(QWidget* parent, const QString& title, const QString& text, const QStringList& answers)
+{
+    QMessageBox box(QMessageBox::Question, title, displayText(text), QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> buttons;
+    for (const QString& answer : answers)
+        buttons.append(box.addButton(answer, buttons.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }
 
 void SleepingPause::wait(int milliseconds)

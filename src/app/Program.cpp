@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "app/ImportReadings.h"
+#include "app/MoveOver.h"
 #include "screens/MainWindow.h"
 
 namespace quillmere {
@@ -16,8 +18,17 @@ bool Program::start()
     m_check = checkStartup(m_lock, m_context.folder, m_context.notifier);
     if (m_check != StartupCheck::Passed)
         return false;
+    if (!m_moveOverFolder.isEmpty() && m_asker) {
+        MoveOver moveOver(m_context, *m_asker, m_moveOverFolder);
+        if (moveOver.isDue())
+            moveOver.offer();
+    }
     m_window = std::make_unique<MainWindow>(m_context);
-    m_window->showMaximized();
+    if (m_asker)
+        addImportCommand(*m_window, m_context, *m_asker);
+    m_windowMemory = std::make_unique<WindowMemory>(*m_window, m_context.settings);
+    if (!m_windowMemory->restore())
+        m_window->showMaximized();
     m_window->showDetailsScreen();
     return true;
 }

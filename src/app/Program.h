@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/Asker.h"
 #include "app/Startup.h"
+#include "app/WindowMemory.h"
 #include "table/AppContext.h"
 
 #include <memory>
@@ -20,6 +22,12 @@ public:
     // Runs the checks; on success the main window comes up maximised with the details screen, and the
     // program runs until the main window closes. False when start-up refused (the message was shown).
     bool start();
+    // The folder earlier versions kept their data in; when set, a first start with an empty data folder offers
+    // to copy its readings over.
+    void setMoveOverFolder(QString folder) { m_moveOverFolder = std::move(folder); }
+    // Who asks the user the questions of moving over and of File > Import Readings From Folder…; without one,
+    // neither is offered.
+    void setAsker(Asker& asker) { m_asker = &asker; }
     StartupCheck startupCheck() const { return m_check; }
     MainWindow* mainWindow() const { return m_window.get(); }
 
@@ -28,6 +36,9 @@ private:
     SingleInstanceLock m_lock;
     StartupCheck m_check = StartupCheck::Passed;
     std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowMemory> m_windowMemory;
+    QString m_moveOverFolder;
+    Asker* m_asker = nullptr;
 };
 
 } // namespace quillmere

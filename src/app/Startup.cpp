@@ -29,13 +29,24 @@ bool SingleInstanceLock::tryAcquire()
     return m_lock.tryLock(0);
 }
 
+bool hasStartupResources(const AppFolder& folder)
+{
+    if (folder.hasRequiredResources())
+        return true;
+    // With the data kept apart, the card pictures come with the program: its cards or its decks.
+    return !folder.isPortable() && QFileInfo::exists(folder.profileStore())
+        && QFileInfo::exists(folder.spreadPicturesFolder())
+        && (QFileInfo::exists(folder.programPath(QStringLiteral("cards")))
+            || QFileInfo::exists(folder.builtInDecksFolder()));
+}
+
 StartupCheck checkStartup(SingleInstanceLock& lock, const AppFolder& folder, Notifier& notifier)
 {
     if (!lock.tryAcquire()) {
         notifier.show(nullptr, Notifier::Icon::Critical, kApplicationTitle, kAlreadyRunningMessage);
         return StartupCheck::AlreadyRunning;
     }
-    if (!folder.hasRequiredResources()) {
+    if (!hasStartupResources(folder)) {
         notifier.show(nullptr, Notifier::Icon::Critical, kApplicationTitle, kMissingResourcesMessage);
         return StartupCheck::ResourcesMissing;
     }

@@ -36,6 +36,10 @@ enum class StartupCheck { Passed, AlreadyRunning, ResourcesMissing };
 // The checks before any window is shown: one instance per application folder, then the profile store and
 // the two picture folders (each a file or a folder). A refusal is reported with its message box; the
 // caller then ends the program.
+// The profile store and the picture folders: in a folder that holds everything as the first versions had them; with
+// the data kept apart, the card pictures may come with the program instead.
+bool hasStartupResources(const AppFolder& folder);
+
 StartupCheck checkStartup(SingleInstanceLock& lock, const AppFolder& folder, Notifier& notifier);
 
 } // namespace quillmere

@@ -3,6 +3,7 @@
 #include "content/Twips.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QTransform>
@@ -16,7 +17,11 @@ QSize emptyCardBoxSize()
 
 QImage loadCardPicture(const AppFolder& folder, int cardIndex)
 {
-    QImageReader reader(folder.cardPicture(cardIndex));
+    // A user's cards/ in the data folder (the old layout) comes first, else the cards that come with the program.
+    const QString path = QFileInfo::exists(folder.cardsFolder())
+        ? folder.cardPicture(cardIndex)
+        : folder.programPath(QStringLiteral("cards/r%1.jpg").arg(cardIndex));
+    QImageReader reader(path);
     reader.setAutoTransform(false);
     const QImage picture = reader.read();
     if (picture.isNull())
