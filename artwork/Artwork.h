@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPainter>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -27,8 +28,13 @@ inline constexpr QSize kOptionsPictureSize{215, 264};
 inline constexpr QSize kIconSize{256, 256};
 inline constexpr int kJpegQuality = 90;
 
-// The face of the card with the given deck index (0..77).
-QImage renderCardFace(int cardIndex);
+// Paints the face of the card with the given deck index (0..77) in face coordinates, 0..kCardFaceSize; the
+// painter may be scaled, so a face drawn for a high-density screen has the same design, only finer.
+void paintCardFace(QPainter& painter, int cardIndex);
+// The face at scale times kCardFaceSize (1 for the card tables, 2 for screens of twice the density).
+QImage renderCardFace(int cardIndex, qreal scale = 1);
+// All 78 faces in card index order on one sheet, rows of columns faces, each at scale, for looking at the deck.
+QImage renderContactSheet(qreal scale, int columns = 13);
 // The card back, symmetric under a half turn so it never gives away a card's orientation.
 QImage renderCardBack(QSize size);
 // The spread's card outlines in their places, numbered, derived from the spread's geometry alone.

@@ -161,6 +161,12 @@ void drawNumeral(QPainter& p, const QString& numeral, const QColor& colour)
     const qreal width = QFontMetricsF(font).horizontalAdvance(numeral);
     p.setPen(colour);
     p.drawText(kNumeralBox, Qt::AlignCenter, numeral);
+    // A bar under the letters marks the numeral's foot, so a reversed XI never reads as IX (nor VI as IV).
+    const QFontMetricsF metrics(font);
+    const qreal baseline = kNumeralBox.center().y() + (metrics.ascent() - metrics.descent()) / 2;
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawRoundedRect(QRectF(kNumeralBox.center().x() - width / 2 - 1, baseline + 1.2, width + 2, 1.6), 0.8, 0.8);
     const qreal y = kNumeralBox.center().y() + 0.5;
     const qreal half = width / 2 + 6;
     p.setPen(QPen(colour, 0.9));
@@ -208,127 +214,12 @@ void drawBand(QPainter& p, const QString& name, const QColor& fill, const QColor
     drawFittedText(p, b.adjusted(9, 0, -9, 0), name, serifFont(11, true));
 }
 
-QList<QPointF> pipPlaces(int rank)
+// The name as the face shows it; the texts and the deck table keep the card's given name.
+QString faceName(const QString& name)
 {
-    // Columns and rows as on a playing card, in fractions of the picture box.
-    constexpr qreal l = 0.2, c = 0.5, r = 0.8;
-    switch (rank) {
-    case 2:
-        return {{c, 0}, {c, 1}};
-    case 3:
-        return {{c, 0}, {c, 0.5}, {c, 1}};
-    case 4:
-        return {{l, 0}, {r, 0}, {l, 1}, {r, 1}};
-    case 5:
-        return {{l, 0}, {r, 0}, {c, 0.5}, {l, 1}, {r, 1}};
-    case 6:
-        return {{l, 0}, {r, 0}, {l, 0.5}, {r, 0.5}, {l, 1}, {r, 1}};
-    case 7:
-        return {{l, 0}, {r, 0}, {c, 0.25}, {l, 0.5}, {r, 0.5}, {l, 1}, {r, 1}};
-    case 8:
-        return {{l, 0}, {r, 0}, {c, 0.25}, {l, 0.5}, {r, 0.5}, {c, 0.75}, {l, 1}, {r, 1}};
-    case 9:
-        return {{l, 0}, {r, 0}, {l, 1.0 / 3}, {r, 1.0 / 3}, {c, 0.5}, {l, 2.0 / 3}, {r, 2.0 / 3}, {l, 1}, {r, 1}};
-    default:
-        return {{l, 0},       {r, 0},       {c, 1.0 / 6}, {l, 1.0 / 3}, {r, 1.0 / 3},
-                {l, 2.0 / 3}, {r, 2.0 / 3}, {c, 5.0 / 6}, {l, 1},       {r, 1}};
-    }
-}
-
-qreal pipSize(int rank)
-{
-    if (rank <= 3)
-        return 42;
-    if (rank <= 6)
-        return 36;
-    if (rank <= 8)
-        return 31;
-    return 27;
-}
-
-void drawPips(QPainter& p, Suit suit, int rank)
-{
-    // Blades and staves are slender, so they may stand taller than cups and coins in the same places.
-    const bool slender = suit == Suit::Swords || suit == Suit::Wands;
-    const int rows = rank == 2 || rank == 4 ? 2 : rank >= 9 ? 4 : 3;
-    constexpr qreal kGap = 8;
-    const qreal tallest = (kPictureBox.height() - 4 - kGap * (rows - 1)) / rows;
-    const qreal size = slender ? std::min(pipSize(rank) * 1.3, tallest) : pipSize(rank);
-    const QRectF area = kPictureBox.adjusted(0, size / 2 + 2, 0, -size / 2 - 2);
-    for (const QPointF& place : pipPlaces(rank)) {
-        const QPointF centre(area.left() + place.x() * area.width(), area.top() + place.y() * area.height());
-        drawSuitEmblem(p, suit, QRectF(centre.x() - size / 2, centre.y() - size / 2, size, size));
-    }
-}
-
-void drawHalo(QPainter& p, QPointF centre, qreal radius, const QColor& colour)
-{
-    QRadialGradient halo(centre, radius);
-    QColor inner = colour;
-    inner.setAlpha(170);
-    QColor outer = colour;
-    outer.setAlpha(0);
-    halo.setColorAt(0, inner);
-    halo.setColorAt(1, outer);
-    p.setPen(Qt::NoPen);
-    p.setBrush(halo);
-    p.drawEllipse(centre, radius, radius);
-}
-
-void drawAce(QPainter& p, Suit suit, const Scheme& scheme)
-{
-    const QPointF centre = kPictureBox.center();
-    drawHalo(p, centre, 56, QColor(255, 250, 225));
-    for (int i = 0; i < 24; ++i) {
-        const qreal angle = qDegreesToRadians(i * 15.0 - 90);
-        const QPointF direction(std::cos(angle), std::sin(angle));
-        QColor ray = scheme.line;
-        ray.setAlpha(i % 2 == 0 ? 150 : 80);
-        p.setPen(QPen(ray, i % 2 == 0 ? 1.2 : 0.8));
-        p.drawLine(centre + direction * 44, centre + direction * (i % 2 == 0 ? 55 : 50));
-    }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(colour::kGold, 1.2));
-    p.drawEllipse(centre, 42, 42);
-    const qreal half = suit == Suit::Swords || suit == Suit::Wands ? 46 : 38;
-    drawSuitEmblem(p, suit, QRectF(centre.x() - half, centre.y() - half, 2 * half, 2 * half));
-}
-
-void drawCourt(QPainter& p, Suit suit, int rank, const Scheme& scheme)
-{
-    // A niche like a throne's back frames the rank and the suit.
-    const QRectF niche = kPictureBox.adjusted(8, 2, -8, -2);
-    QPainterPath arch;
-    arch.moveTo(niche.bottomLeft());
-    arch.lineTo(niche.left(), niche.top() + niche.width() / 2);
-    arch.arcTo(QRectF(niche.left(), niche.top(), niche.width(), niche.width()), 180, -180);
-    arch.lineTo(niche.bottomRight());
-    arch.closeSubpath();
-    QColor fill = scheme.deep;
-    fill.setAlpha(36);
-    p.setBrush(fill);
-    p.setPen(QPen(scheme.line, 1.2));
-    p.drawPath(arch);
-    p.setPen(QPen(colour::kGold, 0.8));
-    p.setBrush(Qt::NoBrush);
-    const QRectF inner = niche.adjusted(3, 3, -3, -3);
-    QPainterPath innerArch;
-    innerArch.moveTo(inner.bottomLeft());
-    innerArch.lineTo(inner.left(), inner.top() + inner.width() / 2);
-    innerArch.arcTo(QRectF(inner.left(), inner.top(), inner.width(), inner.width()), 180, -180);
-    innerArch.lineTo(inner.bottomRight());
-    p.drawPath(innerArch);
-
-    const qreal cx = kPictureBox.center().x();
-    drawHalo(p, QPointF(cx, kPictureBox.top() + 38), 34, QColor(255, 250, 225));
-    drawCourtEmblem(p, rank, QRectF(cx - 30, kPictureBox.top() + 10, 60, 60));
-    // A dais under the suit's emblem.
-    p.setPen(QPen(scheme.deep, 1));
-    p.setBrush(scheme.line);
-    p.drawRect(QRectF(cx - 30, kPictureBox.bottom() - 14, 60, 6));
-    p.setBrush(scheme.deep);
-    p.drawRect(QRectF(cx - 36, kPictureBox.bottom() - 8, 72, 6));
-    drawSuitEmblem(p, suit, QRectF(cx - 29, kPictureBox.top() + 76, 58, 58));
+    if (name == QLatin1String("Wheel Fortune"))
+        return QStringLiteral("Wheel of Fortune");
+    return name;
 }
 
 } // namespace
@@ -341,47 +232,71 @@ QString traditionalNumeral(int cardIndex)
     return number < 0 ? QString() : romanNumeral(number);
 }
 
-QImage renderCardFace(int cardIndex)
+void paintCardFace(QPainter& p, int cardIndex)
 {
-    QImage image(kCardFaceSize, QImage::Format_RGB32);
-    image.fill(colour::kStock);
     if (!Deck::isValidIndex(cardIndex))
-        return image;
+        return;
     const QString name = QString::fromLatin1(cardNames()[static_cast<std::size_t>(cardIndex)]);
     const QRectF face(QPointF(0, 0), QSizeF(kCardFaceSize));
-
-    QPainter p(&image);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setClipRect(face, Qt::IntersectClip);
 
     if (Deck::isMajorArcana(cardIndex)) {
         const Scheme& scheme = majorScheme();
         drawFrame(p, scheme, face);
         drawNightSky(p, face.adjusted(kPanelMargin, kPanelMargin, -kPanelMargin, -kPanelMargin), cardIndex);
         drawNumeral(p, traditionalNumeral(cardIndex), scheme.numeral);
-        drawMajorEmblem(p, name, kPictureBox.adjusted(0, 14, 0, -14));
-        drawBand(p, name, colour::kGold, scheme.bandText, true);
-        return image;
+        drawMajorEmblem(p, name, kPictureBox);
+        drawBand(p, faceName(name), colour::kGold, scheme.bandText, true);
+        p.restore();
+        return;
     }
 
     const std::optional<MinorCard> minor = parseMinor(name);
-    if (!minor)
-        return image;
+    if (!minor) {
+        p.restore();
+        return;
+    }
     const Scheme& scheme = suitScheme(minor->suit);
     drawFrame(p, scheme, face);
     if (minor->rank >= 2 && minor->rank <= 10) {
         drawNumeral(p, romanNumeral(minor->rank), scheme.numeral);
-        drawPips(p, minor->suit, minor->rank);
     } else {
         drawTopEmblem(p, minor->suit, scheme.numeral);
-        if (minor->rank == 1)
-            drawAce(p, minor->suit, scheme);
-        else
-            drawCourt(p, minor->suit, minor->rank, scheme);
     }
+    drawMinorPicture(p, minor->suit, minor->rank, kPictureBox);
     drawBand(p, name, scheme.deep, scheme.bandText, false);
+    p.restore();
+}
+
+QImage renderCardFace(int cardIndex, qreal scale)
+{
+    const QSize size = (QSizeF(kCardFaceSize) * scale).toSize();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour::kStock);
+    QPainter p(&image);
+    p.scale(qreal(size.width()) / kCardFaceSize.width(), qreal(size.height()) / kCardFaceSize.height());
+    paintCardFace(p, cardIndex);
     return image;
+}
+
+QImage renderContactSheet(qreal scale, int columns)
+{
+    const int gap = qRound(6 * scale);
+    const QSize cell = (QSizeF(kCardFaceSize) * scale).toSize();
+    const int rows = (kDeckSize + columns - 1) / columns;
+    QImage sheet(columns * (cell.width() + gap) + gap, rows * (cell.height() + gap) + gap, QImage::Format_RGB32);
+    sheet.fill(QColor(60, 60, 64));
+    QPainter p(&sheet);
+    for (int index = 0; index < kDeckSize; ++index) {
+        const QPoint at(gap + (index % columns) * (cell.width() + gap),
+                        gap + (index / columns) * (cell.height() + gap));
+        p.drawImage(at, renderCardFace(index, scale));
+    }
+    return sheet;
 }
 
 } // namespace quillmere::artwork

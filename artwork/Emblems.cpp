@@ -52,6 +52,22 @@ EmblemCanvas::~EmblemCanvas()
     m_painter.restore();
 }
 
+PictureCanvas::PictureCanvas(QPainter& painter, const QRectF& box)
+    : m_painter(painter)
+    , m_halfHeight(50.0 * box.height() / box.width())
+{
+    m_painter.save();
+    m_painter.setClipRect(box, Qt::IntersectClip);
+    m_painter.translate(box.center());
+    const qreal scale = box.width() / 100.0;
+    m_painter.scale(scale, scale);
+}
+
+PictureCanvas::~PictureCanvas()
+{
+    m_painter.restore();
+}
+
 QPen outlinePen(const QColor& colour, qreal width)
 {
     QPen pen(colour, width);
@@ -82,6 +98,142 @@ void drawSparkle(QPainter& painter, QPointF centre, qreal radius, const QColor& 
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawPath(starPath(centre, radius, radius * 0.28, 4));
+    painter.restore();
+}
+
+void drawCloud(QPainter& painter, QPointF centre, qreal width, const QColor& fill)
+{
+    painter.save();
+    QPainterPath cloud;
+    const qreal w = width / 2;
+    cloud.addEllipse(centre + QPointF(-w * 0.55, w * 0.08), w * 0.5, w * 0.32);
+    cloud.addEllipse(centre + QPointF(0, -w * 0.12), w * 0.5, w * 0.42);
+    cloud.addEllipse(centre + QPointF(w * 0.55, w * 0.06), w * 0.48, w * 0.32);
+    cloud.setFillRule(Qt::WindingFill);
+    painter.setPen(outlinePen(fill.darker(135), std::max(0.8, width / 40)));
+    painter.setBrush(fill);
+    painter.drawPath(cloud.simplified());
+    painter.restore();
+}
+
+void drawSlimSword(QPainter& painter, QPointF hilt, QPointF point, qreal width)
+{
+    painter.save();
+    const QLineF line(hilt, point);
+    painter.translate(hilt);
+    painter.rotate(-line.angle());
+    const qreal length = line.length();
+    const QColor ink(36, 34, 62);
+    QPainterPath blade;
+    blade.moveTo(width * 1.2, -width / 2);
+    blade.lineTo(length - width * 1.5, -width / 2);
+    blade.lineTo(length, 0);
+    blade.lineTo(length - width * 1.5, width / 2);
+    blade.lineTo(width * 1.2, width / 2);
+    blade.closeSubpath();
+    QLinearGradient steel(0, -width / 2, 0, width / 2);
+    steel.setColorAt(0, QColor(250, 252, 255));
+    steel.setColorAt(1, QColor(138, 148, 170));
+    painter.setPen(outlinePen(ink, width * 0.28));
+    painter.setBrush(steel);
+    painter.drawPath(blade);
+    painter.setBrush(colour::kGold);
+    painter.drawRoundedRect(QRectF(width * 0.9, -width * 1.6, width * 0.8, width * 3.2), width * 0.3, width * 0.3);
+    painter.setBrush(QColor(92, 62, 150));
+    painter.drawRect(QRectF(-width * 0.6, -width * 0.35, width * 1.5, width * 0.7));
+    painter.setBrush(colour::kGold);
+    painter.drawEllipse(QPointF(-width * 0.8, 0), width * 0.5, width * 0.5);
+    painter.restore();
+}
+
+void drawHorse(QPainter& painter, QPointF chest, qreal scale, const QColor& coat, bool facingRight, Gait gait)
+{
+    painter.save();
+    painter.translate(chest);
+    painter.scale(facingRight ? scale : -scale, scale);
+    // The design faces right with the chest at the origin; the body runs back to the left.
+    if (gait == Gait::Rearing)
+        painter.rotate(-28);
+    const QColor ink = coat.lightness() < 90 ? QColor(150, 140, 130) : QColor(40, 30, 26);
+    const QColor shade = coat.lightness() < 90 ? coat.lighter(160) : coat.darker(125);
+    const QPen legPen = outlinePen(shade, 5);
+    struct Leg
+    {
+        QPointF hip, knee, hoof;
+    };
+    Leg legs[4];
+    switch (gait) {
+    case Gait::Standing:
+        legs[0] = {{-34, 6}, {-35, 18}, {-35, 30}};
+        legs[1] = {{-28, 8}, {-28, 19}, {-28, 30}};
+        legs[2] = {{-4, 8}, {-4, 19}, {-4, 30}};
+        legs[3] = {{2, 8}, {3, 19}, {3, 30}};
+        break;
+    case Gait::Walking:
+        legs[0] = {{-34, 6}, {-38, 18}, {-40, 30}};
+        legs[1] = {{-28, 8}, {-26, 19}, {-24, 30}};
+        legs[2] = {{-4, 8}, {-6, 19}, {-6, 30}};
+        legs[3] = {{2, 8}, {10, 16}, {8, 26}};
+        break;
+    case Gait::Rearing:
+        legs[0] = {{-34, 6}, {-36, 20}, {-30, 32}};
+        legs[1] = {{-28, 8}, {-26, 20}, {-20, 32}};
+        legs[2] = {{-4, 8}, {8, 12}, {6, 22}};
+        legs[3] = {{2, 8}, {14, 8}, {14, 18}};
+        break;
+    case Gait::Galloping:
+        legs[0] = {{-34, 6}, {-44, 14}, {-54, 20}};
+        legs[1] = {{-28, 8}, {-36, 18}, {-44, 26}};
+        legs[2] = {{-4, 8}, {8, 16}, {18, 18}};
+        legs[3] = {{2, 8}, {14, 10}, {24, 12}};
+        break;
+    }
+    // The far legs first, in the shade of the body.
+    painter.setBrush(Qt::NoBrush);
+    for (int i : {1, 3}) {
+        painter.setPen(legPen);
+        painter.drawPolyline(QList<QPointF>{legs[i].hip, legs[i].knee, legs[i].hoof});
+    }
+    QPainterPath tail;
+    tail.moveTo(-40, -2);
+    tail.cubicTo(-50, 0, -52, 14, -50, 24);
+    painter.setPen(outlinePen(shade, 4));
+    painter.drawPath(tail);
+
+    QPainterPath body;
+    body.addEllipse(QPointF(-18, 2), 24, 11);
+    QPainterPath neck;
+    neck.moveTo(-4, -6);
+    neck.cubicTo(0, -16, 6, -24, 10, -30);
+    neck.lineTo(20, -26);
+    neck.cubicTo(14, -18, 10, -6, 6, 8);
+    neck.closeSubpath();
+    QPainterPath head;
+    head.moveTo(10, -32);
+    head.cubicTo(14, -36, 20, -34, 28, -24);
+    head.cubicTo(31, -20, 29, -16, 25, -17);
+    head.cubicTo(22, -18, 18, -22, 14, -22);
+    head.closeSubpath();
+    QPainterPath ear;
+    ear.moveTo(11, -31);
+    ear.lineTo(11, -39);
+    ear.lineTo(16, -33);
+    ear.closeSubpath();
+    QPainterPath horse = body.united(neck).united(head).united(ear);
+    painter.setPen(outlinePen(ink, 1.6));
+    painter.setBrush(coat);
+    painter.drawPath(horse);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    painter.drawEllipse(QPointF(18, -27), 1.4, 1.4);
+    painter.setPen(outlinePen(shade, 3));
+    painter.drawLine(QPointF(10, -31), QPointF(0, -10));
+    for (int i : {0, 2}) {
+        painter.setPen(outlinePen(ink, 6.4));
+        painter.drawPolyline(QList<QPointF>{legs[i].hip, legs[i].knee, legs[i].hoof});
+        painter.setPen(outlinePen(coat, 4.2));
+        painter.drawPolyline(QList<QPointF>{legs[i].hip, legs[i].knee, legs[i].hoof});
+    }
     painter.restore();
 }
 

@@ -68,6 +68,34 @@ private:
     QPainter& m_painter;
 };
 
+// Sets up a grid 100 units wide across a picture box, origin in the middle, as tall as the box's proportions
+// make it: halfHeight() units above and below the origin (about 73 for the card's picture box).
+class PictureCanvas
+{
+public:
+    PictureCanvas(QPainter& painter, const QRectF& box);
+    ~PictureCanvas();
+    PictureCanvas(const PictureCanvas&) = delete;
+    PictureCanvas& operator=(const PictureCanvas&) = delete;
+    qreal halfHeight() const { return m_halfHeight; }
+
+private:
+    QPainter& m_painter;
+    qreal m_halfHeight;
+};
+
+// The picture of a minor card (rank 1 Ace, 2..10, 11 Page, 12 Knight, 13 Queen, 14 King) filling box: its pips
+// or court figure together with one element of the card's traditional scene.
+void drawMinorPicture(QPainter& painter, Suit suit, int rank, const QRectF& box);
+
+// Shapes shared by the pictures, in the units of the current canvas.
+enum class Gait { Standing, Walking, Rearing, Galloping };
+// A horse seen from the side, its chest at chest; at scale 1 it is about 70 units from tail to nose.
+void drawHorse(QPainter& painter, QPointF chest, qreal scale, const QColor& coat, bool facingRight, Gait gait);
+void drawCloud(QPainter& painter, QPointF centre, qreal width, const QColor& fill);
+// A slender sword from hilt to point, for scenes where many blades lie close together.
+void drawSlimSword(QPainter& painter, QPointF hilt, QPointF point, qreal width);
+
 // A tiny deterministic generator for star fields and scatter, so every build draws the same sky.
 class StarSeed
 {

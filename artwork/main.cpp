@@ -4,7 +4,7 @@
 #include <QTextStream>
 
 // Renders the default deck, the spread pictures and the program's own pictures.
-// Usage: quillmere-artwork STAGE_DIR RESOURCE_DIR
+// Usage: quillmere-artwork STAGE_DIR RESOURCE_DIR, or quillmere-artwork --contact-sheet OUT.png [SCALE]
 int main(int argc, char* argv[])
 {
     // Text needs a font database, which needs a platform; the offscreen one needs no display.
@@ -13,6 +13,15 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList arguments = QGuiApplication::arguments();
+    // quillmere-artwork --contact-sheet OUT.png [SCALE]: all 78 faces on one sheet, for looking at the deck.
+    if (arguments.size() >= 3 && arguments[1] == QLatin1String("--contact-sheet")) {
+        const qreal scale = arguments.size() > 3 ? arguments[3].toDouble() : 1.0;
+        if (scale <= 0 || !quillmere::artwork::renderContactSheet(scale).save(arguments[2])) {
+            err << "quillmere-artwork: cannot write the contact sheet " << arguments[2] << '\n';
+            return 1;
+        }
+        return 0;
+    }
     if (arguments.size() != 3) {
         err << "usage: quillmere-artwork STAGE_DIR RESOURCE_DIR\n";
         return 2;
