@@ -97,11 +97,11 @@ int run(const QStringList& args, CommandIo& io)
     if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")
         || args.first() == QLatin1String("help")) {
         printHelp(out);
-        return checkedOutput(kExitSuccess, out, err);
+        return checkedOutput(kExitSuccess, io.out, io.err);
     }
     for (const Command& command : allCommands()) {
         if (args.first() == QLatin1String(command.name))
-            return checkedOutput(command.run(args.mid(1), io), out, err);
+            return checkedOutput(command.run(args.mid(1), io), io.out, io.err);
     }
     return usageError(io, QStringLiteral("unknown command '%1'").arg(args.first()));
 }
