@@ -54,9 +54,25 @@ QByteArray encodePng(const QImage& image);
 // The names of the program's own pictures inside the resource folder, as "back.png".
 QStringList resourcePictureNames();
 
-// Renders the card pictures into stageDir/cards, the spread pictures into stageDir/pic and the program's own
-// pictures into resourceDir. Returns an error text, empty on success.
-QString renderAll(const QString& stageDir, const QString& resourceDir);
+// The picture files of a deck of scans in card index order, or why there is none.
+struct StagingPlan
+{
+    QStringList files;
+    QString error;
+};
+// Reads a deck's list of "file<TAB>conventional card name" lines and gives each card index its file, matching the
+// deck table's names (its "Wheel Fortune" is the list's "Wheel of Fortune"). Every card needs exactly one file.
+StagingPlan mapScansByName(const QString& listPath);
+// A picture fitted inside kCardFaceSize keeping its proportions, then made scale times that size, with a smooth
+// filter.
+QImage fitCardPicture(const QImage& picture, qreal scale);
+QImage readScan(const QString& path);
+
+// Stages the built-in decks into stageDir/decks/NAME as rN.jpg at the card size and rN@2x.jpg at twice it: the
+// drawn deck rendered here, the classic deck scaled from its scans in classicSource (with its PROVENANCE.md beside
+// them); the spread pictures into stageDir/pic and the program's own pictures into resourceDir. Returns an error
+// text, empty on success.
+QString renderAll(const QString& stageDir, const QString& resourceDir, const QString& classicSource);
 
 } // namespace artwork
 } // namespace quillmere

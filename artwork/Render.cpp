@@ -2,6 +2,7 @@
 
 #include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
+#include "storage/DeckLibrary.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -55,20 +56,52 @@ QStringList resourcePictureNames()
             QStringLiteral("options.png"), QStringLiteral("icon.png")};
 }
 
-QString renderAll(const QString& stageDir, const QString& resourceDir)
+QString renderAll(const QString& stageDir, const QString& resourceDir, const QString& classicSource)
 {
     const QDir stage(stageDir);
     const QDir resources(resourceDir);
-    if (!stage.mkpath(QStringLiteral("cards")) || !stage.mkpath(QStringLiteral("pic"))
+    const QString emblems = QStringLiteral("decks/") + kEmblemDeckId;
+    const QString classic = QStringLiteral("decks/") + kClassicDeckId;
+    if (!stage.mkpath(emblems) || !stage.mkpath(classic) || !stage.mkpath(QStringLiteral("pic"))
         || !resources.mkpath(QStringLiteral(".")))
         return QStringLiteral("cannot create the picture folders in %1 and %2").arg(stageDir, resourceDir);
+    // Earlier builds staged the drawn deck as cards/; an install would carry it along.
+    if (QDir oldCards(stage.filePath(QStringLiteral("cards"))); oldCards.exists()) {
+        for (const QString& file : oldCards.entryList({QStringLiteral("r*.jpg")}, QDir::Files))
+            oldCards.remove(file);
+        stage.rmdir(QStringLiteral("cards"));
+    }
 
+    const auto stageCard = [&stage](const QString& deck, int index, const QImage& single, const QImage& twice) {
+        QString error
+            = writeFile(stage.filePath(QStringLiteral("%1/r%2.jpg").arg(deck).arg(index)), encodeJpeg(single));
+        if (error.isEmpty())
+            error = writeFile(stage.filePath(QStringLiteral("%1/r%2@2x.jpg").arg(deck).arg(index)), encodeJpeg(twice));
+        return error;
+    };
     for (int index = 0; index < kDeckSize; ++index) {
-        const QString error
-            = writeFile(stage.filePath(QStringLiteral("cards/r%1.jpg").arg(index)), encodeJpeg(renderCardFace(index)));
+        const QString error = stageCard(emblems, index, renderCardFace(index, 1), renderCardFace(index, 2));
         if (!error.isEmpty())
             return error;
     }
+
+    const QDir scans(classicSource);
+    const StagingPlan plan = mapScansByName(scans.filePath(QStringLiteral("cards.tsv")));
+    if (!plan.error.isEmpty())
+        return plan.error;
+    for (int index = 0; index < kDeckSize; ++index) {
+        const QImage scan = readScan(scans.filePath(plan.files[index]));
+        if (scan.isNull())
+            return QStringLiteral("cannot read the scan %1").arg(scans.filePath(plan.files[index]));
+        const QString error = stageCard(classic, index, fitCardPicture(scan, 1), fitCardPicture(scan, 2));
+        if (!error.isEmpty())
+            return error;
+    }
+    const QString provenance = stage.filePath(classic + QStringLiteral("/PROVENANCE.md"));
+    QFile::remove(provenance);
+    if (!QFile::copy(scans.filePath(QStringLiteral("PROVENANCE.md")), provenance))
+        return QStringLiteral("cannot copy %1 to %2").arg(scans.filePath(QStringLiteral("PROVENANCE.md")), provenance);
+
     for (const Spread& spread : SpreadCatalogue::instance().spreads()) {
         const QString error = writeFile(stage.filePath(spread.picturePath()), encodeJpeg(renderSpreadPicture(spread)));
         if (!error.isEmpty())

@@ -3,8 +3,9 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-// Renders the default deck, the spread pictures and the program's own pictures.
-// Usage: quillmere-artwork STAGE_DIR RESOURCE_DIR, or quillmere-artwork --contact-sheet OUT.png [SCALE]
+// Stages the built-in decks, renders the spread pictures and the program's own pictures.
+// Usage: quillmere-artwork STAGE_DIR RESOURCE_DIR CLASSIC_DECK_SCANS, or quillmere-artwork --contact-sheet OUT.png
+// [SCALE]
 int main(int argc, char* argv[])
 {
     // Text needs a font database, which needs a platform; the offscreen one needs no display.
@@ -22,11 +23,11 @@ int main(int argc, char* argv[])
         }
         return 0;
     }
-    if (arguments.size() != 3) {
-        err << "usage: quillmere-artwork STAGE_DIR RESOURCE_DIR\n";
+    if (arguments.size() != 4) {
+        err << "usage: quillmere-artwork STAGE_DIR RESOURCE_DIR CLASSIC_DECK_SCANS\n";
         return 2;
     }
-    const QString error = quillmere::artwork::renderAll(arguments[1], arguments[2]);
+    const QString error = quillmere::artwork::renderAll(arguments[1], arguments[2], arguments[3]);
     if (!error.isEmpty()) {
         err << "quillmere-artwork: " << error << '\n';
         return 1;

@@ -39,7 +39,7 @@ private:
 // never lands in the staged folder.
 QString benchFolder(const QTemporaryDir& dir)
 {
-    for (const char* name : {"cards", "pic"})
+    for (const char* name : {"decks", "pic"})
         QFile::link(QStringLiteral(QUILLMERE_STAGE_DIR "/") + QLatin1String(name), dir.filePath(QLatin1String(name)));
     return dir.path();
 }

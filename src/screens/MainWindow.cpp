@@ -7,12 +7,15 @@
 #include "screens/ReadingPane.h"
 #include "screens/SaveReadingDialog.h"
 #include "screens/SpreadScreen.h"
+#include "storage/DeckLibrary.h"
 #include "storage/ReadingArchive.h"
 #include "table/AutomaticCast.h"
+#include "table/CardPicture.h"
 #include "table/CardTable.h"
 #include "table/ManualBoard.h"
 #include "table/ReopenedReading.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -191,6 +194,14 @@ void MainWindow::buildMenus()
     openJournal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     connect(openJournal, &QAction::triggered, this, &MainWindow::showJournal);
 
+    m_deckMenu = menuBar()->addMenu(QStringLiteral("&Deck"));
+    m_deckMenu->setObjectName(QStringLiteral("menuDeck"));
+    m_deckChoices = new QActionGroup(this);
+    m_deckChoices->setExclusive(true);
+    m_deckChoicesEnd = m_deckMenu->addSeparator();
+    connect(m_deckMenu, &QMenu::aboutToShow, this, &MainWindow::refreshDeckChoices);
+    refreshDeckChoices();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* online = help->addAction(QStringLiteral("&Online Help"));
@@ -202,6 +213,49 @@ void MainWindow::buildMenus()
     QAction* about = help->addAction(QStringLiteral("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
+}
+
+void MainWindow::refreshDeckChoices()
+{
+    for (QAction* old : m_deckChoices->actions()) {
+        m_deckChoices->removeAction(old);
+        m_deckMenu->removeAction(old);
+        old->deleteLater();
+    }
+    const DeckLibrary library(m_context.folder);
+    const QString chosen = chosenDeck(m_context).id;
+    for (const DeckFolder& deck : library.decks()) {
+        const QString reason = deck.whyUnusable();
+        auto* choice = new QAction(reason.isEmpty() ? deck.name : QStringLiteral("%1 (%2)").arg(deck.name, reason),
+                                   m_deckChoices);
+        choice->setObjectName(QStringLiteral("mnuDeck_") + deck.id);
+        choice->setData(deck.id);
+        choice->setCheckable(true);
+        choice->setChecked(deck.id == chosen);
+        choice->setEnabled(reason.isEmpty());
+        if (!reason.isEmpty())
+            choice->setToolTip(QStringLiteral("%1 cannot be used: %2").arg(deck.path, reason));
+        const QString id = deck.id;
+        connect(choice, &QAction::triggered, this, [this, id] { chooseDeck(id); });
+        m_deckMenu->insertAction(m_deckChoicesEnd, choice);
+    }
+}
+
+void MainWindow::chooseDeck(const QString& deckId)
+{
+    const DeckLibrary library(m_context.folder);
+    const DeckFolder* deck = library.find(deckId);
+    if (!deck || !deck->isUsable()) {
+        refreshDeckChoices();
+        return;
+    }
+    // A settings file that cannot be written costs only the memory of the choice; the cards change all the same.
+    rememberChosenDeck(m_context.settings, deckId);
+    for (CardTable* table : m_workspace->findChildren<CardTable*>())
+        table->setDeck(*deck);
+    for (ManualBoard* board : m_workspace->findChildren<ManualBoard*>())
+        board->showBacksOf(*deck);
+    refreshDeckChoices();
 }
 
 QMdiArea* MainWindow::workspace()

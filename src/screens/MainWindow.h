@@ -8,7 +8,9 @@
 #include <functional>
 
 class QAction;
+class QActionGroup;
 class QMdiArea;
+class QMenu;
 class QPushButton;
 class QSplitter;
 
@@ -72,6 +74,15 @@ public:
     int readingPanelWidth() const;
     void showAboutBox();
 
+    // Deck > the decks to choose from ("menuDeck"): one radio item per deck, the chosen one ticked, a deck that
+    // cannot be chosen shown disabled with the reason. Listed afresh whenever the menu opens, so a folder the user
+    // adds while the program runs appears.
+    QMenu* deckMenu() const { return m_deckMenu; }
+    void refreshDeckChoices();
+    // Shows the deck from now on on every card table and board that is open, and remembers it for the next start.
+    // A deck that is not there or cannot be chosen changes nothing.
+    void chooseDeck(const QString& deckId);
+
     // The reader's journal, in a window of its own (one at a time).
     JournalWindow* showJournal();
     // Shows a saved reading as View Old Reading does, in place of whatever reading is on screen; the reason in
@@ -103,6 +114,10 @@ private:
     RightPanel* m_rightPanel = nullptr;
     int m_panelWidth = 0;
     QAction* m_newReading = nullptr;
+    QMenu* m_deckMenu = nullptr;
+    QActionGroup* m_deckChoices = nullptr;
+    // Ends the deck choices; what the Deck menu offers besides them comes after it.
+    QAction* m_deckChoicesEnd = nullptr;
     QPushButton* m_cmdRestart = nullptr;
     QPushButton* m_cmdSave = nullptr;
     QPushButton* m_cmdExit = nullptr;

@@ -2,6 +2,7 @@
 
 #include "engine/Draw.h"
 #include "engine/ReadingComposer.h"
+#include "table/CardPicture.h"
 #include "table/CardTable.h"
 #include "table/TempRecord.h"
 
@@ -12,7 +13,7 @@ namespace quillmere {
 CardTable* openAutomaticCast(AppContext& context, ReadingHost& host)
 {
     CurrentReading& reading = context.reading;
-    auto* table = new CardTable(context.folder);
+    auto* table = new CardTable(chosenDeck(context));
     table->setObjectName(QStringLiteral("frmAuto"));
 
     host.setReadingText(StyledText());

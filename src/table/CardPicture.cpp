@@ -1,12 +1,15 @@
 #include "table/CardPicture.h"
 
 #include "content/Twips.h"
+#include "table/AppContext.h"
+#include "table/ProgramSettings.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
 
 namespace quillmere {
 
@@ -15,18 +18,58 @@ QSize emptyCardBoxSize()
     return {twipsToPixels(1200), twipsToPixels(500)};
 }
 
-QImage loadCardPicture(const AppFolder& folder, int cardIndex)
+DeckFolder chosenDeck(const AppFolder& folder, const ProgramSettings* settings)
 {
-    // A user's cards/ in the data folder (the old layout) comes first, else the cards that come with the program.
-    const QString path = QFileInfo::exists(folder.cardsFolder())
-        ? folder.cardPicture(cardIndex)
-        : folder.programPath(QStringLiteral("cards/r%1.jpg").arg(cardIndex));
+    const DeckLibrary library(folder);
+    const QString chosen = settings ? settings->value(QString(kChosenDeckKey)).toString() : QString();
+    const DeckFolder* deck = library.resolve(chosen);
+    return deck ? *deck : DeckFolder();
+}
+
+DeckFolder chosenDeck(const AppContext& context)
+{
+    return chosenDeck(context.folder, &context.settings);
+}
+
+bool rememberChosenDeck(ProgramSettings& settings, const QString& deckId)
+{
+    settings.setValue(QString(kChosenDeckKey), deckId);
+    return settings.sync();
+}
+
+QImage loadCardPicture(const DeckFolder& deck, int cardIndex, qreal devicePixelRatio, QSize logicalSize)
+{
+    const QString path = deck.pictureFor(cardIndex, devicePixelRatio);
+    if (path.isEmpty() || logicalSize.isEmpty())
+        return {};
     QImageReader reader(path);
     reader.setAutoTransform(false);
-    const QImage picture = reader.read();
+    QImage picture = reader.read();
     if (picture.isNull())
         return {};
-    return fitToCardSize(picture);
+    const QSize shown
+        = picture.size() == logicalSize ? logicalSize : picture.size().scaled(logicalSize, Qt::KeepAspectRatio);
+    if (shown.isEmpty())
+        return {};
+    // As many pixels per logical pixel as the screen has, but no more than the file gives: blowing a picture up
+    // only blurs it, which the painter does as well when it draws it.
+    const qreal available = std::min(qreal(picture.width()) / shown.width(), qreal(picture.height()) / shown.height());
+    const qreal ratio = std::max<qreal>(1, std::min(devicePixelRatio, available));
+    const QSize pixels(qRound(shown.width() * ratio), qRound(shown.height() * ratio));
+    if (picture.size() != pixels)
+        picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+QImage loadCardPicture(const AppFolder& folder, int cardIndex)
+{
+    return loadCardPicture(chosenDeck(folder, nullptr), cardIndex);
+}
+
+QSize logicalSize(const QImage& picture)
+{
+    return (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize();
 }
 
 QImage fitToCardSize(const QImage& picture)
@@ -40,25 +83,36 @@ QImage rotatePicture90(const QImage& picture)
 {
     if (picture.isNull())
         return picture;
-    return picture.transformed(QTransform().rotate(90));
+    QImage turned = picture.transformed(QTransform().rotate(90));
+    turned.setDevicePixelRatio(picture.devicePixelRatio());
+    return turned;
 }
 
 QImage rotatePicture180(const QImage& picture)
 {
     if (picture.isNull())
         return picture;
-    return picture.mirrored(true, true);
+    QImage turned = picture.mirrored(true, true);
+    turned.setDevicePixelRatio(picture.devicePixelRatio());
+    return turned;
 }
 
-QImage cardBackPicture(QSize size)
+QImage cardBackPicture(QSize size, qreal devicePixelRatio)
 {
-    for (const QString& resource :
-         {QStringLiteral(":/pictures/back.png"), QStringLiteral(":/pictures/back-large.png")}) {
-        if (!QFile::exists(resource))
+    const qreal ratio = std::max<qreal>(1, devicePixelRatio);
+    const QSize pixels(qRound(size.width() * ratio), qRound(size.height() * ratio));
+    // The small back is drawn for the board's boxes at 1×; finer screens get the large one scaled down.
+    const QString resources[] = {QStringLiteral(":/pictures/back.png"), QStringLiteral(":/pictures/back-large.png")};
+    for (int i = ratio > 1 ? 1 : 0; i < 2; ++i) {
+        if (!QFile::exists(resources[i]))
             continue;
-        const QImage back(resource);
-        if (!back.isNull())
-            return back.size() == size ? back : back.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage back(resources[i]);
+        if (back.isNull())
+            continue;
+        if (back.size() != pixels)
+            back = back.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        back.setDevicePixelRatio(ratio);
+        return back;
     }
     // A plain back: a dark red field inside a gold frame.
     QImage back(size, QImage::Format_RGB32);
@@ -68,6 +122,25 @@ QImage cardBackPicture(QSize size)
     painter.drawRect(back.rect().adjusted(1, 1, -2, -2));
     painter.drawLine(QPoint(3, 3), QPoint(size.width() - 4, size.height() - 4));
     painter.drawLine(QPoint(size.width() - 4, 3), QPoint(3, size.height() - 4));
+    return back;
+}
+
+QImage deckBackPicture(const DeckFolder& deck, QSize size, qreal devicePixelRatio)
+{
+    QImageReader reader(deck.back);
+    reader.setAutoTransform(false);
+    const QImage own = deck.back.isEmpty() ? QImage() : reader.read();
+    if (own.isNull() || size.isEmpty())
+        return cardBackPicture(size, devicePixelRatio);
+    const qreal ratio = std::max<qreal>(1, devicePixelRatio);
+    QImage back(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)),
+                QImage::Format_ARGB32_Premultiplied);
+    back.fill(Qt::transparent);
+    const QImage fitted = own.scaled(back.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&back);
+    painter.drawImage((back.width() - fitted.width()) / 2, (back.height() - fitted.height()) / 2, fitted);
+    painter.end();
+    back.setDevicePixelRatio(ratio);
     return back;
 }
 

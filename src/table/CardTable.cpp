@@ -147,7 +147,7 @@ void CardBox::setPicture(const QImage& picture)
         return;
     }
     setPixmap(QPixmap::fromImage(picture));
-    resize(picture.size());
+    resize(logicalSize(picture));
 }
 
 void CardBox::setPlace(TwipsPoint place)
@@ -157,8 +157,12 @@ void CardBox::setPlace(TwipsPoint place)
 }
 
 CardTable::CardTable(const AppFolder& folder, QWidget* parent)
+    : CardTable(chosenDeck(folder, nullptr), parent)
+{ }
+
+CardTable::CardTable(DeckFolder deck, QWidget* parent)
     : QWidget(parent)
-    , m_folder(folder)
+    , m_deck(std::move(deck))
 {
     setAutoFillBackground(true);
     QPalette tablePalette = palette();
@@ -179,6 +183,29 @@ CardBox* CardTable::box(int position) const
     return position >= 0 && position < kBoxCount ? m_boxes[position] : nullptr;
 }
 
+void CardTable::setDeck(DeckFolder deck)
+{
+    m_deck = std::move(deck);
+    for (CardBox* cardBox : m_boxes) {
+        if (cardBox->m_holdsCard)
+            cardBox->setPicture(lyingPicture(*cardBox));
+    }
+}
+
+QImage CardTable::uprightPicture(int cardIndex) const
+{
+    // The screen's density: a table not yet shown takes the one of the screen it will open on.
+    return loadCardPicture(m_deck, cardIndex, devicePixelRatioF());
+}
+
+QImage CardTable::lyingPicture(const CardBox& cardBox) const
+{
+    const QImage upright = uprightPicture(cardBox.m_cardIndex);
+    if (cardBox.m_quarterTurned)
+        return rotatePicture90(upright);
+    return cardBox.m_reversed ? rotatePicture180(upright) : upright;
+}
+
 void CardTable::loadCard(int position, int cardIndex, bool reversed)
 {
     CardBox* cardBox = box(position);
@@ -187,10 +214,11 @@ void CardTable::loadCard(int position, int cardIndex, bool reversed)
     cardBox->m_cardIndex = cardIndex;
     cardBox->m_reversed = reversed;
     cardBox->m_quarterTurned = false;
-    const QImage picture = loadCardPicture(m_folder, cardIndex);
+    cardBox->m_holdsCard = true;
+    const QImage picture = lyingPicture(*cardBox);
     // A picture that cannot be read leaves the box as it was: empty on a fresh table.
     if (!picture.isNull())
-        cardBox->setPicture(reversed ? rotatePicture180(picture) : picture);
+        cardBox->setPicture(picture);
 }
 
 void CardTable::placeBox(const QString& spreadKey, int position)
@@ -205,9 +233,9 @@ void CardTable::placeBox(const QString& spreadKey, int position)
         // The crossing card lies across the first card instead of being reversed.
         cardBox->m_reversed = false;
         cardBox->m_quarterTurned = true;
-        const QImage upright = loadCardPicture(m_folder, cardBox->m_cardIndex);
-        if (!upright.isNull())
-            cardBox->setPicture(rotatePicture90(upright));
+        const QImage turned = lyingPicture(*cardBox);
+        if (!turned.isNull())
+            cardBox->setPicture(turned);
     }
     if (Deck::isValidIndex(cardBox->m_cardIndex))
         cardBox->setAccessibleName(
@@ -226,8 +254,10 @@ void CardTable::placeCard(const QString& spreadKey, int position, int cardIndex,
 
 void CardTable::clearPictures()
 {
-    for (CardBox* cardBox : m_boxes)
+    for (CardBox* cardBox : m_boxes) {
+        cardBox->m_holdsCard = false;
         cardBox->setPicture(QImage());
+    }
 }
 
 void CardTable::sizeToCards(int cardCount)

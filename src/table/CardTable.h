@@ -2,6 +2,7 @@
 
 #include "content/SpreadCatalogue.h"
 #include "storage/AppFolder.h"
+#include "storage/DeckLibrary.h"
 
 #include <QImage>
 #include <QLabel>
@@ -21,9 +22,9 @@ public:
     CardBox(int index, QWidget* parent);
 
     int index() const { return m_index; }
-    // The picture shown, as turned; null when the box has none.
+    // The picture shown, as turned, with the device pixel ratio it was loaded for; null when the box has none.
     const QImage& picture() const { return m_picture; }
-    // Shows the picture and takes its size; a null picture empties the box and leaves its size.
+    // Shows the picture and takes its logical size; a null picture empties the box and leaves its size.
     void setPicture(const QImage& picture);
     // The box's place on the table in twips; the pixel geometry follows it.
     TwipsPoint place() const { return m_place; }
@@ -44,6 +45,8 @@ private:
     int m_cardIndex = -1;
     bool m_reversed = false;
     bool m_quarterTurned = false;
+    // A card was loaded and its picture not cleared since: a change of deck shows it anew.
+    bool m_holdsCard = false;
 };
 
 // A card table: ten card boxes with their position numbers, laid out in a spread's shape. The same table serves
@@ -55,10 +58,18 @@ class CardTable : public QWidget
 public:
     static constexpr int kBoxCount = kMaxCardsInSpread;
 
+    // A table showing the folder's default deck.
     explicit CardTable(const AppFolder& folder, QWidget* parent = nullptr);
+    // A table showing the given deck (for the program: chosenDeck(context)).
+    explicit CardTable(DeckFolder deck, QWidget* parent = nullptr);
 
     // Box of the 0-based position; nullptr outside 0..9.
     CardBox* box(int position) const;
+
+    const DeckFolder& deck() const { return m_deck; }
+    // Shows the deck from now on: every card on the table takes its picture from it, turned as it lies. Boxes whose
+    // picture the deck lacks keep their size and show nothing.
+    void setDeck(DeckFolder deck);
 
     // Puts the card's picture into the box of the position, turned half a turn when reversed. The box does not
     // move and is not shown. A picture that cannot be read leaves the box empty at its size.
@@ -80,7 +91,12 @@ Q_SIGNALS:
     void tableResized();
 
 private:
-    const AppFolder& m_folder;
+    // The card's picture for this table's screen, upright.
+    QImage uprightPicture(int cardIndex) const;
+    // The box's card as it lies: upright, reversed or turned a quarter.
+    QImage lyingPicture(const CardBox& cardBox) const;
+
+    DeckFolder m_deck;
     QList<CardBox*> m_boxes;
     TwipsSize m_size;
 };

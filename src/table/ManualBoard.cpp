@@ -87,6 +87,12 @@ QString celticCrossLayingText(int placedPosition)
     }
 }
 
+// A face-down card's box: 350 x 600 twips.
+QSize faceDownSize()
+{
+    return {twipsToPixels(350), twipsToPixels(600)};
+}
+
 } // namespace
 
 FaceDownCard::FaceDownCard(int index, const QImage& back, QWidget* parent)
@@ -99,9 +105,15 @@ FaceDownCard::FaceDownCard(int index, const QImage& back, QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
 }
 
+void FaceDownCard::setBack(const QImage& back)
+{
+    m_back = QPixmap::fromImage(back);
+    update();
+}
+
 QSize FaceDownCard::sizeHint() const
 {
-    return {twipsToPixels(350), twipsToPixels(600)};
+    return faceDownSize();
 }
 
 void FaceDownCard::paintEvent(QPaintEvent*)
@@ -200,7 +212,7 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
     pictures->setFrameShape(QFrame::Box);
     paintBackground(pictures, kBoardGrey);
 
-    const QImage cardBack = cardBackPicture({twipsToPixels(350), twipsToPixels(600)});
+    const QImage cardBack = deckBackPicture(chosenDeck(context), faceDownSize(), devicePixelRatioF());
     for (int i = 0; i < kFaceDownCount; ++i) {
         auto* card = new FaceDownCard(i, cardBack, pictures);
         card->setGeometry(twipsToPixels(90 + 375 * (i % kColumns)), twipsToPixels(180 + 630 * (i / kColumns)),
@@ -346,7 +358,7 @@ void ManualBoard::complete()
 
 void ManualBoard::openCardTable()
 {
-    m_table = new CardTable(m_context.folder);
+    m_table = new CardTable(chosenDeck(m_context));
     m_table->setObjectName(QStringLiteral("frmAuto"));
     // Opening the table for a manual reading writes the header and only clears its pictures.
     m_text.clear();
@@ -404,6 +416,13 @@ void ManualBoard::drawAndPlace(int position)
     m_table->sizeToCards(m_cardCount);
 
     m_host.enterFreshReadingState();
+}
+
+void ManualBoard::showBacksOf(const DeckFolder& deck)
+{
+    const QImage back = deckBackPicture(deck, faceDownSize(), devicePixelRatioF());
+    for (FaceDownCard* card : m_cards)
+        card->setBack(back);
 }
 
 void ManualBoard::closeBoard()

@@ -14,6 +14,7 @@ class QMdiSubWindow;
 namespace quillmere {
 
 class CardTable;
+struct DeckFolder;
 
 // One face-down card on the manual board. Card i of the board has the objectName "p_i" and the accessible name
 // "Face-down card i+1". It is picked with a click, Space or Enter; the arrow keys move to its neighbours.
@@ -23,6 +24,9 @@ class FaceDownCard : public QAbstractButton
 public:
     FaceDownCard(int index, const QImage& back, QWidget* parent);
     int index() const { return m_index; }
+    // The back shown, with the device pixel ratio it was made for.
+    const QPixmap& back() const { return m_back; }
+    void setBack(const QImage& back);
     QSize sizeHint() const override;
 
 Q_SIGNALS:
@@ -74,6 +78,8 @@ public:
     // Shows the text of the 0-based position given as decimal text in the information panel; an unknown position
     // leaves the panel as it is.
     void showCardInfo(const QString& position);
+    // The face-down cards show the deck's own back where it has one, else the program's.
+    void showBacksOf(const DeckFolder& deck);
 
 Q_SIGNALS:
     // "Back": the details screen is wanted; connect it to the main window. The board closes itself afterwards.

@@ -2,6 +2,7 @@
 
 #include "content/Deck.h"
 #include "storage/SavedReadingText.h"
+#include "table/CardPicture.h"
 #include "table/CardTable.h"
 
 #include <QMdiArea>
@@ -22,7 +23,7 @@ CardTable* showReopenedReading(AppContext& context, ReadingHost& host, const Rea
     applySavedReading(record, context.reading);
     host.setReadingText(showSavedReading(record));
 
-    auto* table = new CardTable(context.folder);
+    auto* table = new CardTable(chosenDeck(context));
     table->setObjectName(QStringLiteral("frmReading"));
     const Spread* spread = SpreadCatalogue::instance().byKey(record.spreadName);
     const int cardCount = static_cast<int>(record.cards.size());

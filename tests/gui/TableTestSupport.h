@@ -74,10 +74,10 @@ public:
 // A card picture that tells its corners apart: a red top-left quarter, a blue bottom-right corner block and a
 // grey field, so every turn and mirror shows in the pixels. Written as PNG data under the .jpg name, which the
 // picture reader recognises by content, so no compression blurs the comparison.
-inline QImage markedCardPicture(QSize size, int cardIndex)
+inline QImage markedCardPicture(QSize size, int cardIndex, QColor field = QColor(200, 200, 200))
 {
     QImage picture(size, QImage::Format_RGB32);
-    picture.fill(QColor(200, 200, 200).rgb());
+    picture.fill(field.rgb());
     QPainter painter(&picture);
     painter.fillRect(0, 0, size.width() / 2, size.height() / 2, QColor(255, 0, 0));
     painter.fillRect(size.width() - 10, size.height() - 10, 10, 10, QColor(0, 0, 255));
@@ -111,6 +111,25 @@ public:
     QTemporaryDir dir;
     AppFolder folder;
 };
+
+// A deck folder of marked pictures with the given field colour: rN.png at the card size and, when twice is set,
+// rN@2x.png at twice it with the field a shade darker, so a test sees which file a picture came from; and a back.png
+// of the back colour when one is given.
+inline void writeMarkedDeck(const QString& folder, QColor field, bool twice, QColor back = QColor())
+{
+    QDir().mkpath(folder);
+    for (int i = 0; i < 78; ++i) {
+        markedCardPicture(QSize(130, 225), i, field).save(folder + QStringLiteral("/r%1.png").arg(i), "PNG");
+        if (twice)
+            markedCardPicture(QSize(260, 450), i, field.darker(150))
+                .save(folder + QStringLiteral("/r%1@2x.png").arg(i), "PNG");
+    }
+    if (back.isValid()) {
+        QImage picture(QSize(70, 120), QImage::Format_RGB32);
+        picture.fill(back.rgb());
+        picture.save(folder + QStringLiteral("/back.png"), "PNG");
+    }
+}
 
 // Everything a card table needs, with recording services and a seeded random source.
 struct TestContext

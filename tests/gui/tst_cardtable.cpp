@@ -48,6 +48,8 @@ private Q_SLOTS:
     void turnsMovePixels();
     void picturesLoadByIndexAndFitTheCardSize_data();
     void picturesLoadByIndexAndFitTheCardSize();
+    void picturesForEveryDensity_data();
+    void picturesForEveryDensity();
     void automaticCastLaysEverySpread_data();
     void automaticCastLaysEverySpread();
     void reversedAndCrossingCardsAreTurned();
@@ -118,6 +120,51 @@ void TestCardTable::picturesLoadByIndexAndFitTheCardSize()
     QCOMPARE(QColor(five.pixel(1, 1)), QColor(255, 0, 0));
     QVERIFY(loadCardPicture(test.folder, 41).isNull());
     QVERIFY(loadCardPicture(test.folder, 77).isNull());
+}
+
+void TestCardTable::picturesForEveryDensity_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("twice");
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<qreal>("shownRatio");
+    QTest::addColumn<bool>("fromTwice");
+    QTest::newRow("1x") << 1.0 << true << QSize(130, 225) << 1.0 << false;
+    QTest::newRow("1.25x from the 2x file") << 1.25 << true << QSize(163, 281) << 1.25 << true;
+    QTest::newRow("1.5x from the 2x file") << 1.5 << true << QSize(195, 338) << 1.5 << true;
+    QTest::newRow("2x") << 2.0 << true << QSize(260, 450) << 2.0 << true;
+    // Past what the deck has, the picture keeps its pixels; the painter does the rest.
+    QTest::newRow("3x") << 3.0 << true << QSize(260, 450) << 2.0 << true;
+    QTest::newRow("2x without a 2x file") << 2.0 << false << QSize(130, 225) << 1.0 << false;
+}
+
+// A picture is loaded with as many pixels as the screen shows and carries the ratio, so its logical size, and with
+// it every box and table, stays what it is at 1x.
+void TestCardTable::picturesForEveryDensity()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(bool, twice);
+    QFETCH(QSize, pixels);
+    QFETCH(qreal, shownRatio);
+    QFETCH(bool, fromTwice);
+    QTemporaryDir dir;
+    const QColor field(200, 200, 200);
+    writeMarkedDeck(dir.path(), field, twice);
+    const DeckFolder deck = DeckLibrary::readFolder(dir.path(), QStringLiteral("user:marked"), QStringLiteral("marked"),
+                                                    DeckFolder::Source::User);
+    const QImage picture = loadCardPicture(deck, 12, ratio);
+    QCOMPARE(picture.size(), pixels);
+    QCOMPARE(picture.devicePixelRatio(), shownRatio);
+    QCOMPARE(logicalSize(picture), kCardPictureSize);
+    // The field tells the file apart; smooth scaling may round a channel by one.
+    const QColor shown = picture.pixelColor(pixels.width() * 3 / 4, pixels.height() / 4);
+    const QColor expected = fromTwice ? field.darker(150) : field;
+    QVERIFY2(std::abs(shown.red() - expected.red()) <= 1 && std::abs(shown.blue() - expected.blue()) <= 1,
+             qPrintable(shown.name()));
+    // Both turns keep the ratio.
+    QCOMPARE(rotatePicture90(picture).devicePixelRatio(), shownRatio);
+    QCOMPARE(logicalSize(rotatePicture90(picture)), kCardPictureSize.transposed());
+    QCOMPARE(rotatePicture180(picture).devicePixelRatio(), shownRatio);
 }
 
 void TestCardTable::automaticCastLaysEverySpread_data()
