@@ -85,6 +85,7 @@ struct Services
     NoNotifier notifier;
     NoPause pause;
     NoUrlOpener urlOpener;
+    NoAsker asker;
     ProgramSettings settings{folder().dir.filePath(QStringLiteral(".settings/Quillmere.conf"))};
     AppContext context{reading, folder().folder, random, clock, notifier, pause, urlOpener, QString(), settings};
 };
@@ -107,7 +108,7 @@ void journalOpens(benchmark::State& state)
     Services services;
     scanJournal(folder().folder);
     for (auto _ : state) {
-        auto* window = new JournalWindow(services.context, [](const QString&) { return QString(); });
+        auto* window = new JournalWindow(services.context, services.asker, [](const QString&) { return QString(); });
         window->resize(1000, 640);
         window->show();
         window->findChild<QTableView*>(QStringLiteral("tblReadings"))->viewport()->repaint();
@@ -122,7 +123,7 @@ BENCHMARK(journalOpens)->Unit(benchmark::kMillisecond);
 void filterChange(benchmark::State& state)
 {
     Services services;
-    JournalWindow window(services.context, [](const QString&) { return QString(); });
+    JournalWindow window(services.context, services.asker, [](const QString&) { return QString(); });
     window.resize(1000, 640);
     window.show();
     auto* card = window.findChild<QComboBox*>(QStringLiteral("cboCard"));
