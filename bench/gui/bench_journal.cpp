@@ -139,6 +139,24 @@ void filterChange(benchmark::State& state)
 }
 BENCHMARK(filterChange)->Unit(benchmark::kMillisecond);
 
+// A change of the text alone: every reading's texts are searched, none is ruled out by a card first.
+void textFilterChange(benchmark::State& state)
+{
+    Services services;
+    JournalWindow window(services.context, services.asker, [](const QString&) { return QString(); });
+    window.resize(1000, 640);
+    window.show();
+    auto* text = window.findChild<QLineEdit*>(QStringLiteral("txtSearch"));
+    auto* table = window.findChild<QTableView*>(QStringLiteral("tblReadings"));
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        text->setText(step % 2 ? QStringLiteral("number 12") : QStringLiteral("family"));
+        table->viewport()->repaint();
+    }
+}
+BENCHMARK(textFilterChange)->Unit(benchmark::kMillisecond);
+
 // Statistics of every reading.
 void statisticsOfAll(benchmark::State& state)
 {

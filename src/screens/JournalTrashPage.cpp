@@ -113,7 +113,8 @@ void JournalTrashPage::refresh()
         for (int column = 0; column < ColumnCount; ++column)
             m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
-    m_table->resizeColumnsToContents();
+    for (int column = 0; column < Question; ++column)
+        m_table->resizeColumnToContents(column);
     if (!m_entries.isEmpty())
         m_table->setCurrentCell(0, 0);
     if (!listed)

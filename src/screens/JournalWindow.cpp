@@ -323,8 +323,10 @@ JournalWindow::JournalWindow(AppContext& context, Asker& asker, Opener open, QWi
     grid->addWidget(m_cboSpread, 1, 5, 1, 2);
     grid->addWidget(m_chkFrom, 2, 0);
     grid->addWidget(m_dtFrom, 2, 1);
-    grid->addWidget(m_chkTo, 2, 2);
-    grid->addWidget(m_dtTo, 2, 3);
+    auto* to = new QHBoxLayout;
+    to->addWidget(m_chkTo);
+    to->addWidget(m_dtTo, 1);
+    grid->addLayout(to, 2, 2, 1, 2);
     grid->addWidget(majorLabel, 2, 4);
     grid->addWidget(m_spinMajorMin, 2, 5);
     grid->addWidget(m_spinMajorMax, 2, 6);
@@ -343,6 +345,20 @@ JournalWindow::JournalWindow(AppContext& context, Asker& asker, Opener open, QWi
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
+    // Widths from the font, not from the contents: measuring ten thousand rows would delay the opening.
+    {
+        const QFontMetrics metrics = m_table->fontMetrics();
+        const auto width = [&](const char* sample) { return metrics.horizontalAdvance(QLatin1String(sample)) + 16; };
+        const QList<std::pair<int, int>> widths{{JournalTableModel::Date, width("00 Mmm 0000")},
+                                                {JournalTableModel::Time, width("00:00:00 PM")},
+                                                {JournalTableModel::Profile, width("Miscellaneous")},
+                                                {JournalTableModel::Name, width("Firstname Last")},
+                                                {JournalTableModel::Spread, width("Celtic Cross")},
+                                                {JournalTableModel::Question, width("What does the year hold for my")},
+                                                {JournalTableModel::Texts, width("Descriptions and notes")}};
+        for (const auto& [column, pixels] : widths)
+            m_table->setColumnWidth(column, pixels);
+    }
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_table->installEventFilter(this);
     grid->addWidget(m_table, 3, 0, 1, 7);
@@ -449,6 +465,11 @@ JournalWindow::JournalWindow(AppContext& context, Asker& asker, Opener open, QWi
         connect(box, &QCheckBox::toggled, this, &JournalWindow::applyFilter);
     for (QDateEdit* edit : {m_dtFrom, m_dtTo})
         connect(edit, &QDateEdit::dateChanged, this, &JournalWindow::applyFilter);
+    // A date counts only while its box is ticked, and looks it.
+    for (const auto& [box, edit] : {std::pair{m_chkFrom, m_dtFrom}, std::pair{m_chkTo, m_dtTo}}) {
+        edit->setEnabled(false);
+        connect(box, &QCheckBox::toggled, edit, &QWidget::setEnabled);
+    }
     for (QSpinBox* spin : {m_spinMajorMin, m_spinMajorMax})
         connect(spin, &QSpinBox::valueChanged, this, &JournalWindow::applyFilter);
     connect(m_table, &QTableView::activated, this, &JournalWindow::openCurrent);
