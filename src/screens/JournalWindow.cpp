@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -443,6 +444,9 @@ JournalWindow::JournalWindow(AppContext& context, Asker& asker, Opener open, QWi
     m_txtStatistics->setObjectName(QStringLiteral("txtStatistics"));
     m_txtStatistics->setReadOnly(true);
     m_txtStatistics->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The text lines its numbers up with tabs, as it is copied: a fixed font with tab stops past the longest name.
+    m_txtStatistics->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_txtStatistics->setTabStopDistance(m_txtStatistics->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 24);
     auto* copy = new QPushButton(QStringLiteral("&Copy as Text"));
     copy->setObjectName(QStringLiteral("cmdCopyStatistics"));
     statisticsLayout->addWidget(m_cardsChart, 0, 0, 2, 1);
@@ -937,10 +941,13 @@ void JournalWindow::showProfileOfCurrent(bool rename)
 
 void JournalWindow::deleteProfileOfCurrent()
 {
-    const JournalEntry* entry = m_tabs->currentWidget() == m_readingsPage ? currentEntry() : nullptr;
+    // From the readings, the profile meant is the chosen reading's; without one there is nothing to delete yet, and
+    // the profiles are shown to choose from.
+    const bool fromReadings = m_tabs->currentWidget() == m_readingsPage;
+    const JournalEntry* entry = fromReadings ? currentEntry() : nullptr;
     showPage(m_profilesPage);
-    if (entry && !entry->isMiscellaneous())
-        m_profilesPage->choose(entry->profile);
+    if (fromReadings && (!entry || entry->isMiscellaneous() || !m_profilesPage->choose(entry->profile)))
+        return;
     m_profilesPage->deleteChosen();
 }
 

@@ -568,19 +568,30 @@ private Q_SLOTS:
 
     void aDeletedProfileTakesItsReadingsToTheTrashAndComesBack_data()
     {
+        QTest::addColumn<QString>("reading");
         QTest::addColumn<int>("answer");
-        QTest::newRow("Delete Profile") << 0;
-        QTest::newRow("Cancel") << 1;
+        QTest::newRow("Delete Profile") << QStringLiteral("Career?") << 0;
+        QTest::newRow("Cancel") << QStringLiteral("Career?") << 1;
+        // A reading of Miscellaneous has no profile: nothing is asked, the profiles are shown to choose from.
+        QTest::newRow("from a reading of Miscellaneous") << QStringLiteral("Money?") << 0;
     }
     void aDeletedProfileTakesItsReadingsToTheTrashAndComesBack()
     {
+        QFETCH(QString, reading);
         QFETCH(int, answer);
         JournalApp app;
         const QMap<QString, QByteArray> before = snapshot(app.dir.path());
         std::unique_ptr<JournalWindow> window(app.open());
-        QVERIFY(choose(window.get(), QStringLiteral("Career?")));
+        QVERIFY(choose(window.get(), reading));
         app.asker.answers = {answer};
         child<QAction>(window.get(), "mnuDeleteProfile")->trigger();
+        if (reading == QLatin1String("Money?")) {
+            QVERIFY(app.asker.questions.isEmpty());
+            QCOMPARE(child<QTabWidget>(window.get(), "tabJournal")->currentWidget()->objectName(),
+                     QStringLiteral("pageProfiles"));
+            QCOMPARE(snapshot(app.dir.path()), before);
+            return;
+        }
         QCOMPARE(app.asker.questions.size(), 1);
         QVERIFY2(app.asker.questions[0].contains(QLatin1String("\"Smith, John\" (2 readings)")),
                  qPrintable(app.asker.questions[0]));
