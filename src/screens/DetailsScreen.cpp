@@ -193,6 +193,9 @@ QWidget* DetailsScreen::buildMainPanel()
         = formButton(QStringLiteral("cmdJournal"), QStringLiteral("Journal"), twipsRect(1680, 5280, 1215, 375), fields);
     journal->setToolTip(QStringLiteral("Every saved reading in one place: search, notes, statistics (Ctrl+J)"));
     connect(journal, &QPushButton::clicked, this, [this] { m_host.showJournal(); });
+    // The focus passes the row's commands in the order they stand.
+    setTabOrder(reset, journal);
+    setTabOrder(journal, reading);
     return panel;
 }
 

@@ -560,9 +560,12 @@ void JournalWindow::buildMenus(QMenuBar* bar)
 
     QMenu* trash = bar->addMenu(QStringLiteral("&Trash"));
     trash->setObjectName(QStringLiteral("mnuJournalTrash"));
+    // From another page Restore first shows the trash, so that what comes back is chosen, not guessed.
     action(trash, QStringLiteral("mnuRestore"), QStringLiteral("Re&store"), {}, [this] {
-        showPage(m_trashPage);
-        m_trashPage->restoreCurrent();
+        if (m_tabs->currentWidget() != m_trashPage)
+            showPage(m_trashPage);
+        else
+            m_trashPage->restoreCurrent();
     });
     action(trash, QStringLiteral("mnuEmptyTrash"), QStringLiteral("&Empty Trash…"), {}, [this] {
         showPage(m_trashPage);

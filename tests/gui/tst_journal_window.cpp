@@ -719,6 +719,14 @@ private Q_SLOTS:
                 QVERIFY2(!other->geometry().intersects(button->geometry()), qPrintable(other->objectName()));
         }
         QVERIFY(details->rect().contains(button->mapTo(details, button->rect().bottomRight())));
+        // The focus passes the row's commands in the order they stand.
+        QApplication::setActiveWindow(&main);
+        auto* reset = child<QPushButton>(details, "cmdReset");
+        reset->setFocus();
+        QTest::keyClick(reset, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), button);
+        QTest::keyClick(button, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(details, "cmdReading"));
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(main.findChild<JournalWindow*>());
     }
