@@ -17,6 +17,12 @@ public:
     void wait(int) override { }
 };
 
+class NoAsker final : public Asker
+{
+public:
+    int ask(QWidget*, const QString&, const QString&, const QStringList&) override { return -1; }
+};
+
 class NoUrlOpener final : public UrlOpener
 {
 public:

@@ -85,6 +85,7 @@ struct Services
     NoNotifier notifier;
     NoPause pause;
     NoUrlOpener urlOpener;
+    NoAsker asker;
     ProgramSettings settings{folder().dir.filePath(QStringLiteral(".settings/Quillmere.conf"))};
     AppContext context{reading, folder().folder, random, clock, notifier, pause, urlOpener, QString(), settings};
 };
@@ -107,7 +108,7 @@ void journalOpens(benchmark::State& state)
     Services services;
     scanJournal(folder().folder);
     for (auto _ : state) {
-        auto* window = new JournalWindow(services.context, [](const QString&) { return QString(); });
+        auto* window = new JournalWindow(services.context, services.asker, [](const QString&) { return QString(); });
         window->resize(1000, 640);
         window->show();
         window->findChild<QTableView*>(QStringLiteral("tblReadings"))->viewport()->repaint();
@@ -122,7 +123,7 @@ BENCHMARK(journalOpens)->Unit(benchmark::kMillisecond);
 void filterChange(benchmark::State& state)
 {
     Services services;
-    JournalWindow window(services.context, [](const QString&) { return QString(); });
+    JournalWindow window(services.context, services.asker, [](const QString&) { return QString(); });
     window.resize(1000, 640);
     window.show();
     auto* card = window.findChild<QComboBox*>(QStringLiteral("cboCard"));
@@ -137,6 +138,24 @@ void filterChange(benchmark::State& state)
     }
 }
 BENCHMARK(filterChange)->Unit(benchmark::kMillisecond);
+
+// A change of the text alone: every reading's texts are searched, none is ruled out by a card first.
+void textFilterChange(benchmark::State& state)
+{
+    Services services;
+    JournalWindow window(services.context, services.asker, [](const QString&) { return QString(); });
+    window.resize(1000, 640);
+    window.show();
+    auto* text = window.findChild<QLineEdit*>(QStringLiteral("txtSearch"));
+    auto* table = window.findChild<QTableView*>(QStringLiteral("tblReadings"));
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        text->setText(step % 2 ? QStringLiteral("number 12") : QStringLiteral("family"));
+        table->viewport()->repaint();
+    }
+}
+BENCHMARK(textFilterChange)->Unit(benchmark::kMillisecond);
 
 // Statistics of every reading.
 void statisticsOfAll(benchmark::State& state)

@@ -27,8 +27,10 @@ bool Program::start()
             moveOver.offer();
     }
     m_window = std::make_unique<MainWindow>(m_context);
-    if (m_asker)
+    if (m_asker) {
         addImportCommand(*m_window, m_context, *m_asker);
+        m_window->setAsker(*m_asker);
+    }
     m_windowMemory = std::make_unique<WindowMemory>(*m_window, m_context.settings);
     if (!m_windowMemory->restore())
         m_window->showMaximized();

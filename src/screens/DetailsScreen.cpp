@@ -188,6 +188,14 @@ QWidget* DetailsScreen::buildMainPanel()
     auto* reading = formButton(QStringLiteral("cmdReading"), QStringLiteral("Do A Reading"),
                                twipsRect(3240, 5280, 1815, 375), fields);
     connect(reading, &QPushButton::clicked, this, &DetailsScreen::doReading);
+    // The journal, in the free space between the row's two commands, as wide as Reset and as far from either.
+    auto* journal
+        = formButton(QStringLiteral("cmdJournal"), QStringLiteral("Journal"), twipsRect(1680, 5280, 1215, 375), fields);
+    journal->setToolTip(QStringLiteral("Every saved reading in one place: search, notes, statistics (Ctrl+J)"));
+    connect(journal, &QPushButton::clicked, this, [this] { m_host.showJournal(); });
+    // The focus passes the row's commands in the order they stand.
+    setTabOrder(reset, journal);
+    setTabOrder(journal, reading);
     return panel;
 }
 

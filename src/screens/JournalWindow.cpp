@@ -2,6 +2,8 @@
 
 #include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
+#include "screens/JournalProfilesPage.h"
+#include "screens/JournalTrashPage.h"
 #include "storage/JournalChanges.h"
 #include "storage/ReadingNotes.h"
 
@@ -10,12 +12,16 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontDatabase>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -235,9 +241,10 @@ void BarChart::paintEvent(QPaintEvent*)
     }
 }
 
-JournalWindow::JournalWindow(AppContext& context, Opener open, QWidget* parent)
+JournalWindow::JournalWindow(AppContext& context, Asker& asker, Opener open, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_context(context)
+    , m_asker(asker)
     , m_open(std::move(open))
 {
     setObjectName(QStringLiteral("frmJournal"));
@@ -245,14 +252,18 @@ JournalWindow::JournalWindow(AppContext& context, Opener open, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     resize(1000, 640);
 
-    auto* tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("tabJournal"));
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabJournal"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
+    auto* menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("mnuJournalBar"));
+    layout->setMenuBar(menuBar);
+    layout->addWidget(m_tabs);
 
-    // Readings page: the filters, the table, the notes of the chosen reading.
-    auto* readings = new QWidget;
-    auto* grid = new QGridLayout(readings);
+    // Readings page: the filters, the table, the commands on the chosen reading and its notes.
+    m_readingsPage = new QWidget;
+    m_readingsPage->setObjectName(QStringLiteral("pageReadings"));
+    auto* grid = new QGridLayout(m_readingsPage);
     m_txtSearch = new QLineEdit;
     m_txtSearch->setObjectName(QStringLiteral("txtSearch"));
     m_txtSearch->setPlaceholderText(QStringLiteral("Search question, name, descriptions and notes"));
@@ -266,25 +277,25 @@ JournalWindow::JournalWindow(AppContext& context, Opener open, QWidget* parent)
         m_cboCard->addItem(Deck::instance().name(i), i);
     auto* cardLabel = new QLabel(QStringLiteral("&Card:"));
     cardLabel->setBuddy(m_cboCard);
-    m_chkReversed = new QCheckBox(QStringLiteral("&Reversed only"));
+    m_chkReversed = new QCheckBox(QStringLiteral("Reversed onl&y"));
     m_chkReversed->setObjectName(QStringLiteral("chkReversed"));
     m_cboSpread = new QComboBox;
     m_cboSpread->setObjectName(QStringLiteral("cboSpread"));
     m_cboSpread->addItem(QStringLiteral("Any spread"));
     for (const Spread& spread : SpreadCatalogue::instance().spreads())
         m_cboSpread->addItem(spread.name);
-    auto* spreadLabel = new QLabel(QStringLiteral("S&pread:"));
+    auto* spreadLabel = new QLabel(QStringLiteral("Spr&ead:"));
     spreadLabel->setBuddy(m_cboSpread);
     m_cboProfile = new QComboBox;
     m_cboProfile->setObjectName(QStringLiteral("cboProfile"));
-    auto* profileLabel = new QLabel(QStringLiteral("Pro&file:"));
+    auto* profileLabel = new QLabel(QStringLiteral("Profi&le:"));
     profileLabel->setBuddy(m_cboProfile);
-    m_chkFrom = new QCheckBox(QStringLiteral("F&rom"));
+    m_chkFrom = new QCheckBox(QStringLiteral("&From"));
     m_chkFrom->setObjectName(QStringLiteral("chkFrom"));
     m_dtFrom = new QDateEdit(context.clock.now().date().addMonths(-1));
     m_dtFrom->setObjectName(QStringLiteral("dtFrom"));
     m_dtFrom->setCalendarPopup(true);
-    m_chkTo = new QCheckBox(QStringLiteral("&To"));
+    m_chkTo = new QCheckBox(QStringLiteral("To"));
     m_chkTo->setObjectName(QStringLiteral("chkTo"));
     m_dtTo = new QDateEdit(context.clock.now().date());
     m_dtTo->setObjectName(QStringLiteral("dtTo"));
@@ -298,7 +309,8 @@ JournalWindow::JournalWindow(AppContext& context, Opener open, QWidget* parent)
     m_spinMajorMax->setRange(0, 100);
     m_spinMajorMax->setValue(100);
     m_spinMajorMax->setSuffix(QStringLiteral(" %"));
-    auto* majorLabel = new QLabel(QStringLiteral("Major arcana &share:"));
+    m_spinMajorMax->setPrefix(QStringLiteral("to "));
+    auto* majorLabel = new QLabel(QStringLiteral("Ma&jor arcana share:"));
     majorLabel->setBuddy(m_spinMajorMin);
 
     grid->addWidget(searchLabel, 0, 0);
@@ -312,8 +324,10 @@ JournalWindow::JournalWindow(AppContext& context, Opener open, QWidget* parent)
     grid->addWidget(m_cboSpread, 1, 5, 1, 2);
     grid->addWidget(m_chkFrom, 2, 0);
     grid->addWidget(m_dtFrom, 2, 1);
-    grid->addWidget(m_chkTo, 2, 2);
-    grid->addWidget(m_dtTo, 2, 3);
+    auto* to = new QHBoxLayout;
+    to->addWidget(m_chkTo);
+    to->addWidget(m_dtTo, 1);
+    grid->addLayout(to, 2, 2, 1, 2);
     grid->addWidget(majorLabel, 2, 4);
     grid->addWidget(m_spinMajorMin, 2, 5);
     grid->addWidget(m_spinMajorMax, 2, 6);
@@ -332,48 +346,92 @@ JournalWindow::JournalWindow(AppContext& context, Opener open, QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
+    // Widths from the font, not from the contents: measuring ten thousand rows would delay the opening.
+    {
+        const QFontMetrics metrics = m_table->fontMetrics();
+        const auto width = [&](const char* sample) { return metrics.horizontalAdvance(QLatin1String(sample)) + 16; };
+        const QList<std::pair<int, int>> widths{{JournalTableModel::Date, width("00 Mmm 0000")},
+                                                {JournalTableModel::Time, width("00:00:00 PM")},
+                                                {JournalTableModel::Profile, width("Miscellaneous")},
+                                                {JournalTableModel::Name, width("Firstname Last")},
+                                                {JournalTableModel::Spread, width("Celtic Cross")},
+                                                {JournalTableModel::Question, width("What does the year hold for my")},
+                                                {JournalTableModel::Texts, width("Descriptions and notes")}};
+        for (const auto& [column, pixels] : widths)
+            m_table->setColumnWidth(column, pixels);
+    }
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_table->installEventFilter(this);
     grid->addWidget(m_table, 3, 0, 1, 7);
 
     m_lblCount = new QLabel;
     m_lblCount->setObjectName(QStringLiteral("lblCount"));
-    grid->addWidget(m_lblCount, 4, 0, 1, 3);
+    m_cboMoveTo = new QComboBox;
+    m_cboMoveTo->setObjectName(QStringLiteral("cboMoveTo"));
+    m_cboMoveTo->setToolTip(QStringLiteral("Where Move puts the chosen reading"));
+    auto* moveLabel = new QLabel(QStringLiteral("Mo&ve to:"));
+    moveLabel->setBuddy(m_cboMoveTo);
+    auto* moveButton = new QPushButton(QStringLiteral("&Move"));
+    moveButton->setObjectName(QStringLiteral("cmdMove"));
     auto* openButton = new QPushButton(QStringLiteral("&Open"));
     openButton->setObjectName(QStringLiteral("cmdOpen"));
+    openButton->setDefault(false);
     auto* deleteButton = new QPushButton(QStringLiteral("&Delete to Trash"));
     deleteButton->setObjectName(QStringLiteral("cmdDelete"));
     auto* refreshButton = new QPushButton(QStringLiteral("Refres&h"));
     refreshButton->setObjectName(QStringLiteral("cmdRefresh"));
-    grid->addWidget(refreshButton, 4, 4);
-    grid->addWidget(deleteButton, 4, 5);
-    grid->addWidget(openButton, 4, 6);
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(m_lblCount, 1);
+    commands->addWidget(refreshButton);
+    commands->addSpacing(12);
+    commands->addWidget(moveLabel);
+    commands->addWidget(m_cboMoveTo);
+    commands->addWidget(moveButton);
+    commands->addWidget(deleteButton);
+    commands->addSpacing(12);
+    commands->addWidget(openButton);
+    grid->addLayout(commands, 4, 0, 1, 7);
 
     m_lstNotes = new QListWidget;
     m_lstNotes->setObjectName(QStringLiteral("lstNotes"));
-    m_lstNotes->setMaximumHeight(90);
+    m_lstNotes->setMaximumHeight(96);
+    auto* notesLabel = new QLabel(QStringLiteral("&Notes:"));
+    notesLabel->setBuddy(m_lstNotes);
     m_txtNote = new QPlainTextEdit;
     m_txtNote->setObjectName(QStringLiteral("txtNote"));
-    m_txtNote->setMaximumHeight(60);
+    m_txtNote->setMaximumHeight(96);
     m_txtNote->setTabChangesFocus(true);
-    m_txtNote->setPlaceholderText(QStringLiteral("A note on the chosen reading"));
+    m_txtNote->setPlaceholderText(QStringLiteral("A note on the chosen reading; choose a note to change it"));
+    m_dtNote = new QDateEdit(context.clock.now().date());
+    m_dtNote->setObjectName(QStringLiteral("dtNote"));
+    m_dtNote->setCalendarPopup(true);
+    m_dtNote->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    m_dtNote->setToolTip(QStringLiteral("The day the note is dated"));
     auto* addNote = new QPushButton(QStringLiteral("&Add Note"));
     addNote->setObjectName(QStringLiteral("cmdAddNote"));
-    auto* removeNote = new QPushButton(QStringLiteral("Re&move Note"));
+    auto* changeNote = new QPushButton(QStringLiteral("Chan&ge Note"));
+    changeNote->setObjectName(QStringLiteral("cmdChangeNote"));
+    auto* removeNote = new QPushButton(QStringLiteral("Remo&ve Note"));
     removeNote->setObjectName(QStringLiteral("cmdRemoveNote"));
-    grid->addWidget(new QLabel(QStringLiteral("Notes:")), 5, 0);
+    grid->addWidget(notesLabel, 5, 0, Qt::AlignTop);
     grid->addWidget(m_lstNotes, 5, 1, 1, 3);
     grid->addWidget(m_txtNote, 5, 4, 1, 2);
-    auto* noteButtons = new QVBoxLayout;
-    noteButtons->addWidget(addNote);
-    noteButtons->addWidget(removeNote);
-    grid->addLayout(noteButtons, 5, 6);
+    auto* noteCommands = new QVBoxLayout;
+    noteCommands->addWidget(m_dtNote);
+    noteCommands->addWidget(addNote);
+    noteCommands->addWidget(changeNote);
+    noteCommands->addWidget(removeNote);
+    noteCommands->addStretch(1);
+    grid->addLayout(noteCommands, 5, 6);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    tabs->addTab(readings, QStringLiteral("&Readings"));
+    m_tabs->addTab(m_readingsPage, QStringLiteral("Readings"));
 
     // Statistics page: the readings the filters show, in bars and as text.
-    auto* statisticsPage = new QWidget;
-    auto* statisticsLayout = new QGridLayout(statisticsPage);
+    m_statisticsPage = new QWidget;
+    m_statisticsPage->setObjectName(QStringLiteral("pageStatistics"));
+    auto* statisticsLayout = new QGridLayout(m_statisticsPage);
     m_cardsChart = new BarChart;
     m_cardsChart->setObjectName(QStringLiteral("chartCards"));
     m_suitsChart = new BarChart;
@@ -385,6 +443,10 @@ JournalWindow::JournalWindow(AppContext& context, Opener open, QWidget* parent)
     m_txtStatistics = new QPlainTextEdit;
     m_txtStatistics->setObjectName(QStringLiteral("txtStatistics"));
     m_txtStatistics->setReadOnly(true);
+    m_txtStatistics->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The text lines its numbers up with tabs, as it is copied: a fixed font with tab stops past the longest name.
+    m_txtStatistics->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_txtStatistics->setTabStopDistance(m_txtStatistics->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 24);
     auto* copy = new QPushButton(QStringLiteral("&Copy as Text"));
     copy->setObjectName(QStringLiteral("cmdCopyStatistics"));
     statisticsLayout->addWidget(m_cardsChart, 0, 0, 2, 1);
@@ -393,7 +455,12 @@ JournalWindow::JournalWindow(AppContext& context, Opener open, QWidget* parent)
     statisticsLayout->addWidget(m_spreadsChart, 2, 0);
     statisticsLayout->addWidget(m_txtStatistics, 2, 1);
     statisticsLayout->addWidget(copy, 3, 1, Qt::AlignRight);
-    tabs->addTab(statisticsPage, QStringLiteral("S&tatistics"));
+    m_tabs->addTab(m_statisticsPage, QStringLiteral("Statistics"));
+
+    m_profilesPage = new JournalProfilesPage(context, asker);
+    m_tabs->addTab(m_profilesPage, QStringLiteral("Profiles"));
+    m_trashPage = new JournalTrashPage(context, asker);
+    m_tabs->addTab(m_trashPage, QStringLiteral("Trash"));
 
     connect(m_txtSearch, &QLineEdit::textChanged, this, &JournalWindow::applyFilter);
     for (QComboBox* box : {m_cboCard, m_cboSpread, m_cboProfile})
@@ -402,19 +469,35 @@ JournalWindow::JournalWindow(AppContext& context, Opener open, QWidget* parent)
         connect(box, &QCheckBox::toggled, this, &JournalWindow::applyFilter);
     for (QDateEdit* edit : {m_dtFrom, m_dtTo})
         connect(edit, &QDateEdit::dateChanged, this, &JournalWindow::applyFilter);
+    // A date counts only while its box is ticked, and looks it.
+    for (const auto& [box, edit] : {std::pair{m_chkFrom, m_dtFrom}, std::pair{m_chkTo, m_dtTo}}) {
+        edit->setEnabled(false);
+        connect(box, &QCheckBox::toggled, edit, &QWidget::setEnabled);
+    }
     for (QSpinBox* spin : {m_spinMajorMin, m_spinMajorMax})
         connect(spin, &QSpinBox::valueChanged, this, &JournalWindow::applyFilter);
     connect(m_table, &QTableView::activated, this, &JournalWindow::openCurrent);
     connect(openButton, &QPushButton::clicked, this, &JournalWindow::openCurrent);
+    connect(moveButton, &QPushButton::clicked, this, &JournalWindow::moveToChosenTarget);
     connect(deleteButton, &QPushButton::clicked, this, &JournalWindow::deleteCurrent);
     connect(refreshButton, &QPushButton::clicked, this, &JournalWindow::refresh);
     connect(addNote, &QPushButton::clicked, this, &JournalWindow::addNote);
+    connect(changeNote, &QPushButton::clicked, this, &JournalWindow::changeNote);
     connect(removeNote, &QPushButton::clicked, this, &JournalWindow::removeNote);
+    connect(m_lstNotes, &QListWidget::currentRowChanged, this, &JournalWindow::showChosenNote);
     connect(copy, &QPushButton::clicked, this, &JournalWindow::copyStatistics);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &JournalWindow::showNotesOfCurrent);
-    auto* refreshKey = new QShortcut(QKeySequence::Refresh, this);
-    connect(refreshKey, &QShortcut::activated, this, &JournalWindow::refresh);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &JournalWindow::pageShown);
+    connect(m_profilesPage, &JournalProfilesPage::profilesChanged, this, [this](const QString& profile) {
+        m_trashDue = true;
+        reload(QString());
+        m_profilesPage->choose(profile);
+    });
+    connect(m_trashPage, &JournalTrashPage::trashChanged, this, [this](const QString& restored) {
+        reload(restored);
+        m_trashPage->setFocus();
+    });
     // Down from the search box goes to the table, so the keyboard alone finds and opens a reading.
     auto* toTable = new QShortcut(QKeySequence(Qt::Key_Down), m_txtSearch, nullptr, nullptr, Qt::WidgetShortcut);
     connect(toTable, &QShortcut::activated, this, [this] {
@@ -422,12 +505,108 @@ JournalWindow::JournalWindow(AppContext& context, Opener open, QWidget* parent)
         if (m_model->rowCount() > 0 && !m_table->currentIndex().isValid())
             m_table->setCurrentIndex(m_model->index(0, 0));
     });
+    buildMenus(menuBar);
 
-    refresh();
+    reload(QString());
     m_txtSearch->setFocus();
 }
 
+void JournalWindow::buildMenus(QMenuBar* bar)
+{
+    const auto action
+        = [this](QMenu* menu, const QString& objectName, const QString& text, const QKeySequence& shortcut, auto slot) {
+              QAction* added = menu->addAction(text);
+              added->setObjectName(objectName);
+              if (!shortcut.isEmpty())
+                  added->setShortcut(shortcut);
+              connect(added, &QAction::triggered, this, slot);
+              return added;
+          };
+
+    QMenu* reading = bar->addMenu(QStringLiteral("&Reading"));
+    reading->setObjectName(QStringLiteral("mnuJournalReading"));
+    QAction* open
+        = action(reading, QStringLiteral("mnuOpenReading"), QStringLiteral("&Open"), {}, &JournalWindow::openCurrent);
+    QAction* addNote = action(reading, QStringLiteral("mnuAddNote"), QStringLiteral("&Add Note…"),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), [this] {
+                                  showPage(m_readingsPage);
+                                  m_lstNotes->setCurrentRow(-1);
+                                  m_txtNote->setFocus();
+                              });
+    action(reading, QStringLiteral("mnuChangeNote"), QStringLiteral("Chan&ge Note"), {}, &JournalWindow::changeNote);
+    action(reading, QStringLiteral("mnuRemoveNote"), QStringLiteral("Remo&ve Note"), {}, &JournalWindow::removeNote);
+    reading->addSeparator();
+    m_moveMenu = reading->addMenu(QStringLiteral("&Move To"));
+    m_moveMenu->setObjectName(QStringLiteral("mnuMoveTo"));
+    QAction* remove = action(reading, QStringLiteral("mnuDeleteReading"), QStringLiteral("&Delete to Trash"),
+                             QKeySequence::Delete, &JournalWindow::deleteCurrent);
+    // Delete belongs to the table: in a text box it deletes a character.
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    reading->addSeparator();
+    action(reading, QStringLiteral("mnuRefresh"), QStringLiteral("Refres&h"), QKeySequence::Refresh,
+           &JournalWindow::refresh);
+    action(reading, QStringLiteral("mnuCloseJournal"), QStringLiteral("&Close Journal"), QKeySequence::Close,
+           &QWidget::close);
+
+    QMenu* profile = bar->addMenu(QStringLiteral("&Profile"));
+    profile->setObjectName(QStringLiteral("mnuJournalProfile"));
+    QAction* rename = action(profile, QStringLiteral("mnuRenameProfile"), QStringLiteral("Re&name Profile…"),
+                             QKeySequence(Qt::Key_F2), [this] { showProfileOfCurrent(true); });
+    QAction* edit = action(profile, QStringLiteral("mnuEditProfile"), QStringLiteral("&Edit Name and Date of Birth…"),
+                           {}, [this] { showProfileOfCurrent(false); });
+    QAction* removeProfile
+        = action(profile, QStringLiteral("mnuDeleteProfile"), QStringLiteral("&Delete Profile to Trash"), {},
+                 &JournalWindow::deleteProfileOfCurrent);
+
+    QMenu* trash = bar->addMenu(QStringLiteral("&Trash"));
+    trash->setObjectName(QStringLiteral("mnuJournalTrash"));
+    // From another page Restore first shows the trash, so that what comes back is chosen, not guessed.
+    action(trash, QStringLiteral("mnuRestore"), QStringLiteral("Re&store"), {}, [this] {
+        if (m_tabs->currentWidget() != m_trashPage)
+            showPage(m_trashPage);
+        else
+            m_trashPage->restoreCurrent();
+    });
+    action(trash, QStringLiteral("mnuEmptyTrash"), QStringLiteral("&Empty Trash…"), {}, [this] {
+        showPage(m_trashPage);
+        m_trashPage->emptyTrash();
+    });
+
+    // The pages, by number as well as with Ctrl+Tab.
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuJournalView"));
+    const QList<std::pair<QWidget*, QString>> pages{{m_readingsPage, QStringLiteral("&Readings")},
+                                                    {m_statisticsPage, QStringLiteral("&Statistics")},
+                                                    {m_profilesPage, QStringLiteral("&Profiles")},
+                                                    {m_trashPage, QStringLiteral("&Trash")}};
+    for (int i = 0; i < pages.size(); ++i) {
+        QWidget* page = pages[i].first;
+        QAction* show = view->addAction(pages[i].second);
+        show->setObjectName(QStringLiteral("mnuShow") + page->objectName().sliced(4));
+        show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)));
+        connect(show, &QAction::triggered, this, [this, page] { showPage(page); });
+    }
+
+    // The table's context menu: the commands on the reading under the pointer or the keyboard's focus.
+    m_table->addAction(open);
+    m_table->addAction(m_moveMenu->menuAction());
+    m_table->addAction(remove);
+    auto* separator = new QAction(m_table);
+    separator->setSeparator(true);
+    m_table->addAction(separator);
+    m_table->addAction(addNote);
+    m_table->addAction(rename);
+    m_table->addAction(edit);
+    m_table->addAction(removeProfile);
+}
+
 void JournalWindow::refresh()
+{
+    const JournalEntry* entry = currentEntry();
+    reload(entry ? entry->path : QString());
+}
+
+void JournalWindow::reload(const QString& selectPath)
 {
     const QString profile = m_cboProfile->currentText();
     m_journal = scanJournal(m_context.folder);
@@ -440,8 +619,71 @@ void JournalWindow::refresh()
         m_cboProfile->addItems(m_journal.profiles);
         m_cboProfile->setCurrentIndex(std::max(0, m_cboProfile->findText(profile)));
     }
+    rebuildMoveTargets();
     m_model->setJournal(&m_journal.readings);
     applyFilter();
+    this->selectPath(selectPath);
+    m_profilesDue = true;
+    m_trashDue = true;
+    pageShown(m_tabs->currentIndex());
+}
+
+void JournalWindow::selectPath(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->entryAt(row)->path == path) {
+            m_table->setCurrentIndex(m_model->index(row, 0));
+            m_table->scrollTo(m_model->index(row, 0));
+            return;
+        }
+    }
+}
+
+void JournalWindow::rebuildMoveTargets()
+{
+    const QString chosen = m_cboMoveTo->currentText();
+    m_cboMoveTo->clear();
+    m_cboMoveTo->addItem(QStringLiteral("Miscellaneous"), QString());
+    for (const QString& profile : m_journal.profiles)
+        m_cboMoveTo->addItem(profile, profile);
+    m_cboMoveTo->setCurrentIndex(std::max(0, m_cboMoveTo->findText(chosen)));
+
+    m_moveMenu->clear();
+    QAction* misc = m_moveMenu->addAction(QStringLiteral("&Miscellaneous"));
+    connect(misc, &QAction::triggered, this, [this] { moveCurrent(QString(), true); });
+    m_moveMenu->addSeparator();
+    for (const QString& profile : m_journal.profiles) {
+        QString text = profile;
+        QAction* to = m_moveMenu->addAction(text.replace(QLatin1Char('&'), QLatin1String("&&")));
+        connect(to, &QAction::triggered, this, [this, profile] { moveCurrent(profile, false); });
+    }
+}
+
+void JournalWindow::showPage(QWidget* page)
+{
+    m_tabs->setCurrentWidget(page);
+}
+
+void JournalWindow::pageShown(int index)
+{
+    QWidget* page = m_tabs->widget(index);
+    if (page == m_statisticsPage) {
+        updateStatistics();
+    } else if (page == m_profilesPage && m_profilesDue) {
+        QHash<QString, int> counts;
+        for (const JournalEntry& entry : std::as_const(m_journal.readings))
+            ++counts[entry.profile];
+        QList<std::pair<QString, int>> profiles;
+        for (const QString& profile : std::as_const(m_journal.profiles))
+            profiles.append({profile, counts.value(profile)});
+        m_profilesPage->setProfiles(profiles);
+        m_profilesDue = false;
+    } else if (page == m_trashPage && m_trashDue) {
+        m_trashPage->refresh();
+        m_trashDue = false;
+    }
 }
 
 JournalFilter JournalWindow::currentFilter() const
@@ -471,35 +713,51 @@ void JournalWindow::applyFilter()
 {
     if (!m_search)
         return;
-    const QList<qsizetype> rows = m_search->matching(currentFilter());
-    m_model->setRows(rows);
-    QString count = QStringLiteral("%1 of %2 readings").arg(rows.size()).arg(m_journal.readings.size());
+    m_model->setRows(m_search->matching(currentFilter()));
+    QString count = QStringLiteral("%1 of %2 readings").arg(m_model->rows().size()).arg(m_journal.readings.size());
     if (!m_journal.unreadable.isEmpty()) {
         count += QStringLiteral("; %1 files could not be read").arg(m_journal.unreadable.size());
         QStringList reasons;
-        for (const UnreadableFile& file : m_journal.unreadable)
+        for (const UnreadableFile& file : std::as_const(m_journal.unreadable))
             reasons.append(file.reason);
         m_lblCount->setToolTip(reasons.mid(0, 30).join(QLatin1Char('\n')));
+    } else {
+        m_lblCount->setToolTip(QString());
     }
     m_lblCount->setText(count);
+    m_statisticsDue = true;
+    if (m_tabs->currentWidget() == m_statisticsPage)
+        updateStatistics();
+    showNotesOfCurrent();
+}
 
-    m_statistics = journalStatistics(m_journal.readings, rows);
+const JournalStatistics& JournalWindow::statistics() const
+{
+    if (m_statisticsDue) {
+        m_statistics = journalStatistics(m_journal.readings, m_model->rows());
+        m_statisticsDue = false;
+    }
+    return m_statistics;
+}
+
+void JournalWindow::updateStatistics()
+{
+    const JournalStatistics& shown = statistics();
     QList<std::pair<QString, int>> cards;
-    for (const CardTally& tally : m_statistics.topCards())
+    for (const CardTally& tally : shown.topCards())
         cards.append({QStringLiteral("%1 (%2 reversed)").arg(Deck::instance().name(tally.index)).arg(tally.reversed),
                       tally.count});
     m_cardsChart->setBars(QStringLiteral("Most frequent cards"), cards);
     QList<std::pair<QString, int>> suits;
     for (const Suit suit : {Suit::Cups, Suit::Pentacles, Suit::Swords, Suit::Wands})
-        suits.append({suitName(suit), m_statistics.suits[static_cast<std::size_t>(suit)]});
+        suits.append({suitName(suit), shown.suits[static_cast<std::size_t>(suit)]});
     m_suitsChart->setBars(QStringLiteral("Suits"), suits);
     m_sharesChart->setBars(QStringLiteral("Cards"),
-                           {{QStringLiteral("Major arcana"), m_statistics.majorCards},
-                            {QStringLiteral("Minor arcana"), m_statistics.cards - m_statistics.majorCards},
-                            {QStringLiteral("Reversed"), m_statistics.reversedCards}});
-    m_spreadsChart->setBars(QStringLiteral("Spreads"), m_statistics.spreads);
-    m_txtStatistics->setPlainText(statisticsText(m_statistics));
-    showNotesOfCurrent();
+                           {{QStringLiteral("Major arcana"), shown.majorCards},
+                            {QStringLiteral("Minor arcana"), shown.cards - shown.majorCards},
+                            {QStringLiteral("Reversed"), shown.reversedCards}});
+    m_spreadsChart->setBars(QStringLiteral("Spreads"), shown.spreads);
+    m_txtStatistics->setPlainText(statisticsText(shown));
 }
 
 const JournalEntry* JournalWindow::currentEntry() const
@@ -508,47 +766,106 @@ const JournalEntry* JournalWindow::currentEntry() const
     return current.isValid() ? m_model->entryAt(current.row()) : nullptr;
 }
 
+const JournalEntry* JournalWindow::requireCurrent()
+{
+    const JournalEntry* entry = currentEntry();
+    if (!entry)
+        refuse(QStringLiteral("Please select file to be read."));
+    return entry;
+}
+
 void JournalWindow::refuse(const QString& text)
 {
     m_context.notifier.show(this, Notifier::Icon::Error, kTitle, text);
 }
 
+bool JournalWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Typing in the table searches: the letters go on in the search box.
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (!text.isEmpty() && text.front().isPrint() && !text.front().isSpace()
+            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            m_txtSearch->setFocus();
+            m_txtSearch->insert(text);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void JournalWindow::openCurrent()
 {
-    const JournalEntry* entry = currentEntry();
-    if (!entry) {
-        refuse(QStringLiteral("Please select file to be read."));
+    const JournalEntry* entry = requireCurrent();
+    if (!entry)
         return;
-    }
-    if (const QString error = m_open(entry->path); !error.isEmpty())
+    if (const QString error = m_open(entry->path); !error.isEmpty()) {
         refuse(QStringLiteral("The reading could not be opened.\n%1").arg(error));
+        refresh();
+    }
 }
 
 void JournalWindow::showNotesOfCurrent()
 {
+    const QSignalBlocker blocker(m_lstNotes);
     m_lstNotes->clear();
     if (const JournalEntry* entry = currentEntry()) {
-        for (const ReadingNote& note : entry->notes)
-            m_lstNotes->addItem(descriptionOfNote(note));
+        for (const ReadingNote& note : entry->notes) {
+            QString shown = descriptionOfNote(note);
+            shown.replace(QLatin1String("\r\n"), QLatin1String(" "));
+            shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            auto* item = new QListWidgetItem(shown, m_lstNotes);
+            item->setToolTip(note.text);
+        }
     }
+}
+
+void JournalWindow::showChosenNote()
+{
+    const JournalEntry* entry = currentEntry();
+    const int row = m_lstNotes->currentRow();
+    if (!entry || row < 0 || row >= entry->notes.size())
+        return;
+    m_txtNote->setPlainText(entry->notes[row].text);
+    m_dtNote->setDate(entry->notes[row].date);
 }
 
 void JournalWindow::addNote()
 {
-    const JournalEntry* entry = currentEntry();
-    if (!entry) {
-        refuse(QStringLiteral("Please select file to be read."));
+    const JournalEntry* entry = requireCurrent();
+    if (!entry)
         return;
-    }
     const QString path = entry->path;
-    const StorageValue<int> added
-        = quillmere::addNote(path, ReadingNote{m_context.clock.now().date(), m_txtNote->toPlainText()});
+    const StorageValue<int> added = quillmere::addNote(path, ReadingNote{m_dtNote->date(), m_txtNote->toPlainText()});
     if (!added) {
         refuse(added.error());
+        refresh();
         return;
     }
     m_txtNote->clear();
-    refresh();
+    m_dtNote->setDate(m_context.clock.now().date());
+    reload(path);
+    m_lstNotes->setCurrentRow(*added - 1);
+}
+
+void JournalWindow::changeNote()
+{
+    const JournalEntry* entry = currentEntry();
+    const int note = m_lstNotes->currentRow();
+    if (!entry || note < 0) {
+        refuse(QStringLiteral("Please select a note."));
+        return;
+    }
+    const QString path = entry->path;
+    if (const StorageResult changed = editNote(path, note + 1, ReadingNote{m_dtNote->date(), m_txtNote->toPlainText()});
+        !changed) {
+        refuse(changed.error());
+        refresh();
+        return;
+    }
+    reload(path);
+    m_lstNotes->setCurrentRow(note);
 }
 
 void JournalWindow::removeNote()
@@ -559,33 +876,87 @@ void JournalWindow::removeNote()
         refuse(QStringLiteral("Please select a note."));
         return;
     }
-    if (const StorageResult removed = quillmere::removeNote(entry->path, note + 1); !removed) {
+    const QString path = entry->path;
+    if (const StorageResult removed = quillmere::removeNote(path, note + 1); !removed) {
         refuse(removed.error());
+        refresh();
         return;
     }
-    refresh();
+    m_txtNote->clear();
+    reload(path);
+}
+
+void JournalWindow::moveToChosenTarget()
+{
+    const QString profile = m_cboMoveTo->currentData().toString();
+    moveCurrent(profile, profile.isEmpty());
+}
+
+void JournalWindow::moveCurrent(const QString& profile, bool miscellaneous)
+{
+    const JournalEntry* entry = requireCurrent();
+    if (!entry)
+        return;
+    const StorageValue<ReadingLocation> location = locateReading(m_context.folder, entry->path);
+    const StorageValue<QString> moved = location
+        ? moveReading(m_context.folder, *location,
+                      miscellaneous ? FilingTarget::miscellaneous() : FilingTarget::profile(profile))
+        : StorageValue<QString>(location.result());
+    if (!moved) {
+        refuse(moved.error());
+        refresh();
+        return;
+    }
+    reload(*moved);
 }
 
 void JournalWindow::deleteCurrent()
 {
-    const JournalEntry* entry = currentEntry();
-    if (!entry) {
-        refuse(QStringLiteral("Please select file to be read."));
+    const JournalEntry* entry = requireCurrent();
+    if (!entry)
         return;
-    }
+    const int row = m_table->currentIndex().row();
     const StorageValue<ReadingLocation> location = locateReading(m_context.folder, entry->path);
     const StorageValue<TrashEntry> trashed = location ? trashReading(m_context.folder, *location, m_context.clock.now())
                                                       : StorageValue<TrashEntry>(location.result());
     if (!trashed) {
         refuse(trashed.error());
+        refresh();
         return;
     }
-    refresh();
+    reload(QString());
+    // The next reading takes the deleted one's place, so deleting several in a row needs no pointing.
+    if (m_model->rowCount() > 0)
+        m_table->setCurrentIndex(m_model->index(std::min(row, m_model->rowCount() - 1), 0));
+}
+
+void JournalWindow::showProfileOfCurrent(bool rename)
+{
+    const JournalEntry* entry = m_tabs->currentWidget() == m_readingsPage ? currentEntry() : nullptr;
+    showPage(m_profilesPage);
+    if (entry && !entry->isMiscellaneous())
+        m_profilesPage->choose(entry->profile);
+    if (rename)
+        m_profilesPage->focusRename();
+    else
+        m_profilesPage->focusDetails();
+}
+
+void JournalWindow::deleteProfileOfCurrent()
+{
+    // From the readings, the profile meant is the chosen reading's; without one there is nothing to delete yet, and
+    // the profiles are shown to choose from.
+    const bool fromReadings = m_tabs->currentWidget() == m_readingsPage;
+    const JournalEntry* entry = fromReadings ? currentEntry() : nullptr;
+    showPage(m_profilesPage);
+    if (fromReadings && (!entry || entry->isMiscellaneous() || !m_profilesPage->choose(entry->profile)))
+        return;
+    m_profilesPage->deleteChosen();
 }
 
 void JournalWindow::copyStatistics()
 {
-    QApplication::clipboard()->setText(statisticsText(m_statistics));
+    QApplication::clipboard()->setText(statisticsText(statistics()));
 }
 
 } // namespace quillmere

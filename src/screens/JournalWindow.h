@@ -3,6 +3,7 @@
 #include "storage/Journal.h"
 #include "storage/JournalFilter.h"
 #include "table/AppContext.h"
+#include "table/Services.h"
 
 #include <QAbstractTableModel>
 #include <QWidget>
@@ -15,8 +16,11 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
 class QSpinBox;
+class QTabWidget;
 class QTableView;
 
 namespace quillmere {
@@ -69,39 +73,73 @@ private:
     QList<std::pair<QString, int>> m_bars;
 };
 
+class JournalProfilesPage;
+class JournalTrashPage;
+
 // The reader's journal: every saved reading of every profile and of Miscellaneous in one sortable table with
-// filters that combine and apply as you type, the notes of the chosen reading, deleting to the trash, and
-// what the cards have said in the readings shown.
+// filters that combine and apply as you type; the notes of the chosen reading (added, changed with their date,
+// removed); moving a reading to another profile or to Miscellaneous; deleting to the trash and restoring from it;
+// renaming, editing and deleting profiles; and what the cards have said in the readings shown. Each command is on
+// a button, in the window's menus and, for a reading, in the table's context menu; every change goes through the
+// journal's core operations and a refusal is shown in the program's words.
 class JournalWindow : public QWidget
 {
     Q_OBJECT
 public:
     // open shows a reading as View Old Reading does; it returns the reason when the file cannot be shown.
     using Opener = std::function<QString(const QString& path)>;
-    JournalWindow(AppContext& context, Opener open, QWidget* parent = nullptr);
+    JournalWindow(AppContext& context, Asker& asker, Opener open, QWidget* parent = nullptr);
 
-    // Reads the files again: changes made meanwhile by another process show.
+    // Reads the files again, the chosen reading kept chosen: changes made meanwhile by another process show.
     void refresh();
     JournalFilter currentFilter() const;
-    const JournalStatistics& statistics() const { return m_statistics; }
+    // The statistics of the readings the filters show (worked out when first asked for after a change).
+    const JournalStatistics& statistics() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildMenus(QMenuBar* bar);
+    void reload(const QString& selectPath);
+    void selectPath(const QString& path);
     void applyFilter();
+    void updateStatistics();
+    void showPage(QWidget* page);
+    void pageShown(int index);
+    void rebuildMoveTargets();
     void openCurrent();
     void showNotesOfCurrent();
+    void showChosenNote();
     void addNote();
+    void changeNote();
     void removeNote();
+    void moveCurrent(const QString& profile, bool miscellaneous);
+    void moveToChosenTarget();
     void deleteCurrent();
+    void showProfileOfCurrent(bool rename);
+    void deleteProfileOfCurrent();
     void copyStatistics();
     const JournalEntry* currentEntry() const;
+    // The current reading, or a message saying that one must be chosen.
+    const JournalEntry* requireCurrent();
     void refuse(const QString& text);
 
     AppContext& m_context;
+    Asker& m_asker;
     Opener m_open;
     Journal m_journal;
     std::unique_ptr<JournalSearch> m_search;
-    JournalStatistics m_statistics;
+    mutable JournalStatistics m_statistics;
+    mutable bool m_statisticsDue = true;
+    bool m_profilesDue = true;
+    bool m_trashDue = true;
     JournalTableModel* m_model = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QWidget* m_readingsPage = nullptr;
+    QWidget* m_statisticsPage = nullptr;
+    JournalProfilesPage* m_profilesPage = nullptr;
+    JournalTrashPage* m_trashPage = nullptr;
     QTableView* m_table = nullptr;
     QLineEdit* m_txtSearch = nullptr;
     QComboBox* m_cboCard = nullptr;
@@ -115,8 +153,11 @@ private:
     QSpinBox* m_spinMajorMin = nullptr;
     QSpinBox* m_spinMajorMax = nullptr;
     QLabel* m_lblCount = nullptr;
+    QComboBox* m_cboMoveTo = nullptr;
     QListWidget* m_lstNotes = nullptr;
     QPlainTextEdit* m_txtNote = nullptr;
+    QDateEdit* m_dtNote = nullptr;
+    QMenu* m_moveMenu = nullptr;
     QPlainTextEdit* m_txtStatistics = nullptr;
     BarChart* m_cardsChart = nullptr;
     BarChart* m_suitsChart = nullptr;

@@ -362,8 +362,16 @@ JournalWindow* MainWindow::showJournal()
         open->activateWindow();
         return open;
     }
+    // Without an asker no question is put, and nothing it would have asked about changes.
+    class Declining final : public Asker
+    {
+    public:
+        int ask(QWidget*, const QString&, const QString&, const QStringList&) override { return -1; }
+    };
+    static Declining declining;
     auto* journal = new JournalWindow(
-        m_context, [this](const QString& path) { return showSavedReadingFile(path); }, this);
+        m_context, m_asker ? *m_asker : declining, [this](const QString& path) { return showSavedReadingFile(path); },
+        this);
     journal->show();
     return journal;
 }

@@ -3,6 +3,7 @@
 #include "screens/WebLinks.h"
 #include "table/AppContext.h"
 #include "table/ReadingHost.h"
+#include "table/Services.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -85,6 +86,9 @@ public:
 
     // The reader's journal, in a window of its own (one at a time).
     JournalWindow* showJournal();
+    // Who asks the journal's questions (emptying the trash, deleting a profile); without one, every such question
+    // is answered with the answer that changes nothing.
+    void setAsker(Asker& asker) { m_asker = &asker; }
     // Shows a saved reading as View Old Reading does, in place of whatever reading is on screen; the reason in
     // words when the file cannot be shown, and then nothing changes.
     QString showSavedReadingFile(const QString& path);
@@ -127,6 +131,7 @@ private:
     Opener m_saveHandler;
     CastOpener m_automaticCast;
     CastOpener m_manualBoard;
+    Asker* m_asker = nullptr;
 };
 
 } // namespace quillmere

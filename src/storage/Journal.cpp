@@ -13,6 +13,7 @@ namespace quillmere {
 
 namespace {
 
+// The local wall-clock time of a stamp, held as Qt::UTC (see JournalEntry::moment).
 QDateTime stampMoment(const QString& fileName)
 {
     if (fileName.size() != 14)
@@ -21,7 +22,9 @@ QDateTime stampMoment(const QString& fileName)
         if (c < u'0' || c > u'9')
             return {};
     }
-    return QDateTime::fromString(fileName, QStringLiteral("MMddyyyyHHmmss"));
+    const QDate date = QDate::fromString(fileName.first(8), QStringLiteral("MMddyyyy"));
+    const QTime time = QTime::fromString(fileName.sliced(8), QStringLiteral("HHmmss"));
+    return date.isValid() && time.isValid() ? QDateTime(date, time, Qt::UTC) : QDateTime();
 }
 
 QDate recordDate(const QString& text)
@@ -72,13 +75,7 @@ void scanFolder(const QString& path, const QString& profile, JournalCache& cache
         const QString name = info.fileName();
         if (!profile.isEmpty() && name.compare(profile, Qt::CaseInsensitive) == 0)
             continue;
-        if (!info.isFile()) {
-            journal.unreadable.append(
-                {info.filePath(), profile, name,
-                 QStringLiteral("%1 is not a file (a device, a pipe or a broken link).").arg(info.filePath())});
-            continue;
-        }
-        StorageValue<JournalEntry> entry = cache.entry(info, profile);
+        StorageValue<JournalEntry> entry = cache.entry(info.filePath(), name, profile);
         if (entry)
             journal.readings.append(*std::move(entry));
         else
@@ -93,8 +90,8 @@ QDateTime readingMomentOf(const QString& fileName, const ReadingRecord& record, 
     if (const QDateTime stamp = stampMoment(fileName); stamp.isValid())
         return stamp;
     if (const QDate date = recordDate(record.date); date.isValid())
-        return QDateTime(date, recordTime(record.time));
-    return modified;
+        return QDateTime(date, recordTime(record.time), Qt::UTC);
+    return QDateTime(modified.date(), modified.time(), Qt::UTC);
 }
 
 StorageValue<JournalEntry> journalEntryOf(const QString& path, const QString& profile, const QString& fileName,

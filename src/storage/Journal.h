@@ -19,7 +19,9 @@ struct JournalEntry
     QString profile;
     QString fileName;
     // When it was saved: the moment its file name records, else the date and time written in it, else the file's
-    // modification time. The journal sorts and filters by it and shows the texts of the record.
+    // modification time. The journal sorts and filters by it and shows the texts of the record. It is the local
+    // wall-clock time (as the stamp writes it) held with the time spec Qt::UTC, so that sorting, comparing and
+    // reading ten thousand of them back from the cache never asks the time zone (which costs a file check each time).
     QDateTime moment;
     ReadingRecord record;
     // The descriptions given when saving, without the notes.
@@ -60,7 +62,7 @@ Journal scanJournal(const AppFolder& folder);
 StorageValue<JournalEntry> journalEntryOf(const QString& path, const QString& profile, const QString& fileName,
                                           QByteArrayView bytes, const QDateTime& modified);
 
-// The moment of a reading saved as fileName holding record (see JournalEntry::moment).
+// The moment of a reading saved as fileName holding record (see JournalEntry::moment); modified is a local time.
 QDateTime readingMomentOf(const QString& fileName, const ReadingRecord& record, const QDateTime& modified);
 
 // Newest first; equal moments by path, so the order never depends on the listing.

@@ -1,14 +1,17 @@
 #include "storage/JournalCache.h"
 
 #include <QDataStream>
+#include <QFile>
 #include <QIODevice>
+#include <sys/stat.h>
 
 namespace quillmere {
 
 namespace {
 
 constexpr quint32 kMagic = 0x514a4331; // "QJC1"
-constexpr quint32 kVersion = 1;
+// 2: moments are wall-clock times (see JournalEntry::moment) and file times are in nanoseconds.
+constexpr quint32 kVersion = 2;
 constexpr qsizetype kMaxCacheBytes = 512 * 1024 * 1024;
 
 void writeEntry(QDataStream& out, const JournalEntry& entry)
@@ -39,7 +42,7 @@ bool readEntry(QDataStream& in, JournalEntry& entry)
         record.cards.append(RecordCard{index, reversed});
     }
     in >> record.descriptions;
-    entry.moment = QDateTime::fromMSecsSinceEpoch(moment);
+    entry.moment = QDateTime::fromMSecsSinceEpoch(moment, Qt::UTC);
     DescriptionsAndNotes split = splitDescriptions(record.descriptions);
     entry.descriptions = std::move(split.descriptions);
     entry.notes = std::move(split.notes);
@@ -92,10 +95,15 @@ void JournalCache::load()
     m_previous = std::move(cached);
 }
 
-StorageValue<JournalEntry> JournalCache::entry(const QFileInfo& info, const QString& profile)
+StorageValue<JournalEntry> JournalCache::entry(const QString& path, const QString& fileName, const QString& profile)
 {
-    const QString path = info.filePath();
-    const Key key{info.size(), info.lastModified().toMSecsSinceEpoch(), info.metadataChangeTime().toMSecsSinceEpoch()};
+    struct stat status
+    { };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return StorageValue<JournalEntry>::failure(
+            QStringLiteral("%1 is not a file (a device, a pipe or a broken link).").arg(path));
+    const auto nanoseconds = [](const timespec& time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; };
+    const Key key{qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
     if (const auto found = m_previous.constFind(path);
         found != m_previous.constEnd() && found->key == key && found->profile == profile) {
         m_current.insert(path, *found);
@@ -110,7 +118,7 @@ StorageValue<JournalEntry> JournalCache::entry(const QFileInfo& info, const QStr
     item.profile = profile;
     const std::optional<QByteArray> bytes = readFileAtMost(path, kMaxRecordBytes);
     StorageValue<JournalEntry> read = bytes
-        ? journalEntryOf(path, profile, info.fileName(), *bytes, info.lastModified())
+        ? journalEntryOf(path, profile, fileName, *bytes, QDateTime::fromMSecsSinceEpoch(key.modified / 1000000))
         : StorageValue<JournalEntry>::failure(QStringLiteral("The file %1 could not be read.").arg(path));
     if (read)
         item.entry = *read;

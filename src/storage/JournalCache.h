@@ -3,7 +3,6 @@
 #include "storage/AppFolder.h"
 #include "storage/Journal.h"
 
-#include <QFileInfo>
 #include <QHash>
 
 namespace quillmere {
@@ -21,15 +20,17 @@ public:
 
     static QString fileName() { return QStringLiteral(".journal-cache"); }
 
-    // The entry of the reading file described by info (a regular file), from the cache when it still matches,
-    // else read from the file.
-    StorageValue<JournalEntry> entry(const QFileInfo& info, const QString& profile);
+    // The entry of the reading file at path, from the cache when it still matches, else read from the file. A path
+    // that is no regular file (a device, a pipe, a broken link) is a failure and is never opened.
+    StorageValue<JournalEntry> entry(const QString& path, const QString& fileName, const QString& profile);
 
     // Writes the entries asked for since construction when anything changed; a cache that cannot be written is
     // simply not kept.
     void save();
 
 private:
+    // The file's status as stat() gives it: QFileInfo's times are local times whose conversions ask the time zone
+    // for every file, which alone would double the time of opening the journal.
     struct Key
     {
         qint64 size = -1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QWidget;
@@ -14,6 +15,16 @@ public:
     enum class Icon { Information, Error, Critical };
     virtual ~Notifier() = default;
     virtual void show(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
+};
+
+// A question with a choice of answers. The program asks with a message box; tests answer from a list.
+class Asker
+{
+public:
+    virtual ~Asker() = default;
+    // The first answer is the default button. Returns the index of the answer chosen, or -1 when the box was
+    // closed without one, which callers take as the answer that changes nothing.
+    virtual int ask(QWidget* parent, const QString& title, const QString& text, const QStringList& answers) = 0;
 };
 
 // The blocking waits of a cast (3000 ms); tests return at once.

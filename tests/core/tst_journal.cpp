@@ -59,7 +59,7 @@ private Q_SLOTS:
         QVERIFY(journal.hasMiscellaneous);
         QVERIFY(journal.readings[0].isMiscellaneous());
         QCOMPARE(journal.readings[1].record.question, QStringLiteral("Work?"));
-        QCOMPARE(journal.readings[1].moment, QDateTime(QDate(2026, 3, 14), QTime(10, 0)));
+        QCOMPARE(journal.readings[1].moment, QDateTime(QDate(2026, 3, 14), QTime(10, 0), Qt::UTC));
         QCOMPARE(journal.readings[1].path, app.path(QStringLiteral("Smith, John/03142026100000")));
     }
 
@@ -69,12 +69,14 @@ private Q_SLOTS:
         record.date = QStringLiteral("2026-02-03");
         record.time = QStringLiteral("14:05:06");
         const QDateTime modified(QDate(2020, 1, 1), QTime(0, 0));
+        // Moments are wall-clock times, held as UTC so that comparing them never asks the time zone.
         QCOMPARE(readingMomentOf(QStringLiteral("temp"), record, modified),
-                 QDateTime(QDate(2026, 2, 3), QTime(14, 5, 6)));
+                 QDateTime(QDate(2026, 2, 3), QTime(14, 5, 6), Qt::UTC));
         QCOMPARE(readingMomentOf(QStringLiteral("02282026235959"), record, modified),
-                 QDateTime(QDate(2026, 2, 28), QTime(23, 59, 59)));
+                 QDateTime(QDate(2026, 2, 28), QTime(23, 59, 59), Qt::UTC));
         record.date = QStringLiteral("not a date");
-        QCOMPARE(readingMomentOf(QStringLiteral("13452026000000"), record, modified), modified);
+        QCOMPARE(readingMomentOf(QStringLiteral("13452026000000"), record, modified),
+                 QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC));
     }
 
     void damagedForeignAndSpecialFilesAreListedAsUnreadable_data()

@@ -58,6 +58,19 @@ public:
     QList<QUrl> urls;
 };
 
+// Answers the questions from a list (then with -1, the box closed) and records them.
+class AnsweringAsker final : public Asker
+{
+public:
+    int ask(QWidget*, const QString&, const QString& text, const QStringList&) override
+    {
+        questions.append(text);
+        return answers.isEmpty() ? -1 : answers.takeFirst();
+    }
+    QStringList questions;
+    QList<int> answers;
+};
+
 inline void writeFile(const QString& path, const QByteArray& content)
 {
     QFile file(path);
