@@ -187,23 +187,24 @@ void CardTable::setDeck(DeckFolder deck)
 {
     m_deck = std::move(deck);
     for (CardBox* cardBox : m_boxes) {
-        if (cardBox->m_holdsCard)
+        if (cardBox->m_holdsCard) {
+            loadUpright(*cardBox);
             cardBox->setPicture(lyingPicture(*cardBox));
+        }
     }
 }
 
-QImage CardTable::uprightPicture(int cardIndex) const
+void CardTable::loadUpright(CardBox& cardBox) const
 {
     // The screen's density: a table not yet shown takes the one of the screen it will open on.
-    return loadCardPicture(m_deck, cardIndex, devicePixelRatioF());
+    cardBox.m_upright = loadCardPicture(m_deck, cardBox.m_cardIndex, devicePixelRatioF());
 }
 
-QImage CardTable::lyingPicture(const CardBox& cardBox) const
+QImage CardTable::lyingPicture(const CardBox& cardBox)
 {
-    const QImage upright = uprightPicture(cardBox.m_cardIndex);
     if (cardBox.m_quarterTurned)
-        return rotatePicture90(upright);
-    return cardBox.m_reversed ? rotatePicture180(upright) : upright;
+        return rotatePicture90(cardBox.m_upright);
+    return cardBox.m_reversed ? rotatePicture180(cardBox.m_upright) : cardBox.m_upright;
 }
 
 void CardTable::loadCard(int position, int cardIndex, bool reversed)
@@ -215,6 +216,7 @@ void CardTable::loadCard(int position, int cardIndex, bool reversed)
     cardBox->m_reversed = reversed;
     cardBox->m_quarterTurned = false;
     cardBox->m_holdsCard = true;
+    loadUpright(*cardBox);
     const QImage picture = lyingPicture(*cardBox);
     // A picture that cannot be read leaves the box as it was: empty on a fresh table.
     if (!picture.isNull())
@@ -256,6 +258,7 @@ void CardTable::clearPictures()
 {
     for (CardBox* cardBox : m_boxes) {
         cardBox->m_holdsCard = false;
+        cardBox->m_upright = QImage();
         cardBox->setPicture(QImage());
     }
 }

@@ -47,6 +47,8 @@ private:
     bool m_quarterTurned = false;
     // A card was loaded and its picture not cleared since: a change of deck shows it anew.
     bool m_holdsCard = false;
+    // The card's picture upright, as loaded: the quarter turn starts from it without reading the file again.
+    QImage m_upright;
 };
 
 // A card table: ten card boxes with their position numbers, laid out in a spread's shape. The same table serves
@@ -91,10 +93,10 @@ Q_SIGNALS:
     void tableResized();
 
 private:
-    // The card's picture for this table's screen, upright.
-    QImage uprightPicture(int cardIndex) const;
+    // Reads the box's card upright for this table's screen.
+    void loadUpright(CardBox& cardBox) const;
     // The box's card as it lies: upright, reversed or turned a quarter.
-    QImage lyingPicture(const CardBox& cardBox) const;
+    static QImage lyingPicture(const CardBox& cardBox);
 
     DeckFolder m_deck;
     QList<CardBox*> m_boxes;
