@@ -2,6 +2,7 @@
 #include "Emblems.h"
 
 #include "content/Deck.h"
+#include "content/PictureCards.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -143,11 +144,9 @@ QImage renderOptionsPicture()
     for (int i = 0; i < 9; ++i)
         drawCardImage(p, back, fanPivot, QSizeF(48, 83), -44.0 + i * 11.0);
 
-    const char* const row[] = {"The Magician", "The High Priestess", "Wheel Fortune"};
-    const QSizeF faceSize(60, 104);
-    for (int i = 0; i < 3; ++i) {
-        const QPointF pivot(area.center().x() + (i - 1) * 67.0, area.bottom() - 10);
-        drawCardImage(p, renderCardFace(cardIndexByName(row[i])), pivot, faceSize, 0);
+    for (const PictureCard& card : optionsPictureCards(area.size())) {
+        const QPointF foot(card.box.center().x(), card.box.bottom());
+        drawCardImage(p, renderCardFace(card.cardIndex), foot, card.box.size(), 0);
     }
     drawGoldFrame(p, area);
     return image;

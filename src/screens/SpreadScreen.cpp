@@ -1,8 +1,10 @@
 #include "screens/SpreadScreen.h"
 
+#include "content/PictureCards.h"
 #include "content/SpreadCatalogue.h"
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
+#include "table/CardPicture.h"
 #include "table/HiddenCommand.h"
 
 #include <QCheckBox>
@@ -10,10 +12,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <algorithm>
 #include <array>
 
 namespace quillmere {
@@ -55,10 +59,43 @@ QWidget* colouredBox(const QColor& colour, const QRect& geometry, QWidget* paren
 
 void showPicture(QLabel* box, const QPixmap& picture)
 {
-    if (picture.size() == box->size())
+    if (picture.deviceIndependentSize().toSize() == box->size()) {
         box->setPixmap(picture);
-    else
-        box->setPixmap(picture.scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        return;
+    }
+    const qreal ratio = picture.devicePixelRatio();
+    QPixmap fitted = picture.scaled(box->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(ratio);
+    box->setPixmap(fitted);
+}
+
+// The options picture with the chosen deck's cards laid over the three drawn ones, for a screen of the given
+// density; the plain picture where the deck lacks a card.
+QPixmap optionsPicture(const DeckFolder& deck, qreal ratio)
+{
+    const QImage base(QStringLiteral(":/pictures/options.png"));
+    if (base.isNull())
+        return {};
+    ratio = std::max<qreal>(1, ratio);
+    QImage composed(base.size() * ratio, QImage::Format_RGB32);
+    composed.setDevicePixelRatio(ratio);
+    QPainter painter(&composed);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(base.size())), base);
+    for (const PictureCard& card : optionsPictureCards(base.size())) {
+        const QImage face = loadCardPicture(deck, card.cardIndex, ratio, card.box.size().toSize());
+        if (face.isNull())
+            continue;
+        const QSizeF shown = QSizeF(face.size()) / face.devicePixelRatio();
+        // A card of other proportions covers the drawn one entirely: the cloth above the card fills the rest.
+        if (shown != card.box.size())
+            painter.fillRect(card.box, base.pixelColor(qRound(card.box.center().x()), qRound(card.box.top()) - 3));
+        painter.drawImage(
+            QRectF(QPointF(card.box.center().x() - shown.width() / 2, card.box.bottom() - shown.height()), shown),
+            face);
+    }
+    painter.end();
+    return QPixmap::fromImage(composed);
 }
 
 } // namespace
@@ -174,7 +211,7 @@ QWidget* SpreadScreen::buildOptionsPage()
     decoration->setObjectName(QStringLiteral("Picture4"));
     decoration->setGeometry(twipsRect(165, 1815, 3225, 3960));
     decoration->setAlignment(Qt::AlignCenter);
-    const QPixmap picture(QStringLiteral(":/pictures/options.png"));
+    const QPixmap picture = optionsPicture(chosenDeck(m_host.context()), devicePixelRatioF());
     if (!picture.isNull())
         showPicture(decoration, picture);
 

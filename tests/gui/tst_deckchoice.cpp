@@ -1,8 +1,10 @@
 #include "TableTestSupport.h"
 
+#include "content/PictureCards.h"
 #include "content/SpreadCatalogue.h"
 #include "engine/Draw.h"
 #include "screens/MainWindow.h"
+#include "screens/SpreadScreen.h"
 #include "storage/RecordFormat.h"
 #include "table/AutomaticCast.h"
 #include "table/CardPicture.h"
@@ -11,6 +13,7 @@
 #include "table/ReopenedReading.h"
 
 #include <QActionGroup>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QtTest>
@@ -204,6 +207,31 @@ private Q_SLOTS:
         window.chooseDeck(QStringLiteral("user:mine"));
         QVERIFY(QDir(fixture.data(QStringLiteral("decks/mine"))).removeRecursively());
         QCOMPARE(chosenDeck(t.context).id, QStringLiteral("classic-1909"));
+    }
+
+    // The spread screen's options picture shows its three cards from the chosen deck.
+    void theOptionsPictureShowsTheChosenDeck()
+    {
+        DeckFixture fixture;
+        TestContext t(fixture.folder);
+        MainWindow window(t.context);
+        const auto fields = [&window] {
+            SpreadScreen* screen = window.showSpreadScreen();
+            const QPixmap shown = screen->findChild<QLabel*>(QStringLiteral("Picture4"))->pixmap();
+            const QImage pixels = shown.toImage();
+            QList<QColor> colours;
+            for (const PictureCard& card : optionsPictureCards(shown.deviceIndependentSize())) {
+                // In the upright card's top-right quarter, clear of its red quarter and its number.
+                const QPointF field(card.box.center().x() + 15, card.box.bottom() - 80);
+                colours.append(pixels.pixelColor((field * shown.devicePixelRatio()).toPoint()));
+            }
+            screen->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return colours;
+        };
+        QCOMPARE(fields(), (QList<QColor>{kClassicField, kClassicField, kClassicField}));
+        window.chooseDeck(QStringLiteral("user:mine"));
+        QCOMPARE(fields(), (QList<QColor>{kMineField, kMineField, kMineField}));
     }
 
     // A user of the old layout keeps their cards/ pictures as the default, and may still choose another deck.
