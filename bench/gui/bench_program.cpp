@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -30,6 +31,9 @@ struct BenchFolder
         for (const char* name : {"decks", "pic"})
             QFile::link(QStringLiteral(QUILLMERE_STAGE_DIR "/") + QLatin1String(name),
                         dir.filePath(QLatin1String(name)));
+        // A portable folder must have its cards folder to start; left empty, it is no deck and the built-in decks
+        // show.
+        QDir(dir.path()).mkdir(QStringLiteral("cards"));
         QFile store(dir.filePath(QStringLiteral("vt.dll")));
         if (store.open(QIODevice::WriteOnly))
             store.close();

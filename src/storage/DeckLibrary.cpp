@@ -1,10 +1,11 @@
 #include "storage/DeckLibrary.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
-#include <QRegularExpression>
 #include <algorithm>
+#include <optional>
 
 namespace quillmere {
 
@@ -37,6 +38,38 @@ QString builtInName(const QString& id)
 {
     const int rank = builtInRank(id);
     return rank < int(std::size(kBuiltInNames)) ? QString(kBuiltInNames[rank].name) : id;
+}
+
+struct PictureName
+{
+    int index;
+    bool twice;
+    bool png;
+};
+
+// "r12.jpg", "R12@2x.PNG": the card index, whether it is the 2x picture and whether it is PNG.
+std::optional<PictureName> parsePictureName(QStringView name)
+{
+    if (name.size() < 6 || (name[0] != u'r' && name[0] != u'R'))
+        return std::nullopt;
+    qsizetype at = 1;
+    int index = 0;
+    while (at < name.size() && at <= 2 && name[at].isDigit()) {
+        index = index * 10 + name[at].digitValue();
+        ++at;
+    }
+    // One or two digits, no leading zero, inside the deck.
+    if (at == 1 || (at == 3 && name[1] == u'0') || !Deck::isValidIndex(index))
+        return std::nullopt;
+    const bool twice = name.mid(at).startsWith(u"@2x", Qt::CaseInsensitive);
+    if (twice)
+        at += 3;
+    const QStringView extension = name.mid(at);
+    const bool png = extension.compare(u".png", Qt::CaseInsensitive) == 0;
+    if (!png && extension.compare(u".jpg", Qt::CaseInsensitive) != 0
+        && extension.compare(u".jpeg", Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    return PictureName{index, twice, png};
 }
 
 QStringList subfolders(const QString& path)
@@ -76,26 +109,22 @@ DeckFolder DeckLibrary::readFolder(const QString& path, QString id, QString name
     deck.path = QDir::cleanPath(path);
 
     // One listing instead of a look-up per card: rN.jpg, rN.jpeg or rN.png, and rN@2x beside them, in any letter case.
-    static const QRegularExpression pictureName(QStringLiteral("^r(\\d{1,2})(@2x)?\\.(jpe?g|png)$"),
-                                                QRegularExpression::CaseInsensitiveOption);
-    const QDir dir(deck.path);
-    const QFileInfo info(deck.path);
-    const QStringList files = info.isDir() ? dir.entryList(QDir::Files | QDir::Readable, QDir::Name) : QStringList();
-    for (const QString& file : files) {
+    // Read by hand: this runs at every start and every cast, and a pattern costs more than the listing itself.
+    QDirIterator entries(deck.path, QDir::Files);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString file = entries.fileName();
         if (file.compare(QLatin1String("back.png"), Qt::CaseInsensitive) == 0) {
-            deck.back = dir.filePath(file);
+            deck.back = entries.filePath();
             continue;
         }
-        const QRegularExpressionMatch match = pictureName.match(file);
-        if (!match.hasMatch())
+        const std::optional<PictureName> picture = parsePictureName(file);
+        if (!picture)
             continue;
-        const int index = match.captured(1).toInt();
-        if (!Deck::isValidIndex(index) || (match.captured(1).size() == 2 && match.captured(1).startsWith(u'0')))
-            continue;
-        QString& slot = (match.capturedLength(2) > 0 ? deck.largePictures : deck.pictures)[std::size_t(index)];
+        QString& slot = (picture->twice ? deck.largePictures : deck.pictures)[std::size_t(picture->index)];
         // Where a card has both, the JPEG is taken: it is what the program itself ships.
-        if (slot.isEmpty() || !match.captured(3).startsWith(u'p', Qt::CaseInsensitive))
-            slot = dir.filePath(file);
+        if (slot.isEmpty() || !picture->png)
+            slot = entries.filePath();
     }
     for (int i = 0; i < kDeckSize; ++i) {
         if (deck.pictures[std::size_t(i)].isEmpty() && deck.largePictures[std::size_t(i)].isEmpty())
