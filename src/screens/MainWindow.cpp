@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
+#include <QWindow>
 
 namespace quillmere {
 
@@ -251,11 +252,26 @@ void MainWindow::chooseDeck(const QString& deckId)
     }
     // A settings file that cannot be written costs only the memory of the choice; the cards change all the same.
     rememberChosenDeck(m_context.settings, deckId);
-    for (CardTable* table : m_workspace->findChildren<CardTable*>())
-        table->setDeck(*deck);
-    for (ManualBoard* board : m_workspace->findChildren<ManualBoard*>())
-        board->showBacksOf(*deck);
+    showDeckEverywhere(*deck);
     refreshDeckChoices();
+}
+
+void MainWindow::showDeckEverywhere(const DeckFolder& deck)
+{
+    for (CardTable* table : m_workspace->findChildren<CardTable*>())
+        table->setDeck(deck);
+    for (ManualBoard* board : m_workspace->findChildren<ManualBoard*>())
+        board->showBacksOf(deck);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Moved to a screen of another density, the cards are read again for it.
+    if (!m_followsScreens && windowHandle()) {
+        m_followsScreens = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { showDeckEverywhere(chosenDeck(m_context)); });
+    }
 }
 
 QMdiArea* MainWindow::workspace()

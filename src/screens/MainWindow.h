@@ -17,6 +17,7 @@ class QSplitter;
 
 namespace quillmere {
 
+struct DeckFolder;
 class DetailsScreen;
 class JournalWindow;
 class ReadingPane;
@@ -83,6 +84,8 @@ public:
     // Shows the deck from now on on every card table and board that is open, and remembers it for the next start.
     // A deck that is not there or cannot be chosen changes nothing.
     void chooseDeck(const QString& deckId);
+    // Every open card table and board shows the deck anew, for the density of the screen the window is on now.
+    void showDeckEverywhere(const DeckFolder& deck);
 
     // The reader's journal, in a window of its own (one at a time).
     JournalWindow* showJournal();
@@ -95,6 +98,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -122,6 +126,7 @@ private:
     QActionGroup* m_deckChoices = nullptr;
     // Ends the deck choices; what the Deck menu offers besides them comes after it.
     QAction* m_deckChoicesEnd = nullptr;
+    bool m_followsScreens = false;
     QPushButton* m_cmdRestart = nullptr;
     QPushButton* m_cmdSave = nullptr;
     QPushButton* m_cmdExit = nullptr;

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QWindow>
 #include <QtTest>
 
 using namespace quillmere;
@@ -207,6 +208,24 @@ private Q_SLOTS:
         window.chooseDeck(QStringLiteral("user:mine"));
         QVERIFY(QDir(fixture.data(QStringLiteral("decks/mine"))).removeRecursively());
         QCOMPARE(chosenDeck(t.context).id, QStringLiteral("classic-1909"));
+    }
+
+    // A window moved to another screen reads its cards again, for that screen's density.
+    void aScreenChangeReadsTheCardsAgain()
+    {
+        DeckFixture fixture;
+        TestContext t(fixture.folder);
+        MainWindow window(t.context);
+        window.show();
+        prepareCelticCross(t.reading, false);
+        CardTable* cast = openAutomaticCast(t.context, window);
+        const int card = cast->box(0)->cardIndex();
+        // The same screen stands in for another one; a changed file shows that the picture was read anew.
+        markedCardPicture(kCardPictureSize, card, kMineField)
+            .save(fixture.program(QStringLiteral("decks/classic-1909/r%1.png").arg(card)), "PNG");
+        QCOMPARE(fieldOf(cast->box(0)), kClassicField);
+        Q_EMIT window.windowHandle()->screenChanged(window.windowHandle()->screen());
+        QCOMPARE(fieldOf(cast->box(0)), kMineField);
     }
 
     // The spread screen's options picture shows its three cards from the chosen deck.
