@@ -20,7 +20,7 @@ struct JournalEntry
     QString fileName;
     // When it was saved: the moment its file name records, else the date and time written in it, else the file's
     // modification time. The journal sorts and filters by it and shows the texts of the record. It is the local
-    // wall-clock time (as the stamp writes it) held with the time spec Qt::UTC, so that sorting, comparing and
+    // wall-clock time (as the stamp writes it) marked as Qt::UTC, so that sorting, comparing and
     // reading ten thousand of them back from the cache never asks the time zone (which costs a file check each time).
     QDateTime moment;
     ReadingRecord record;
