@@ -2,6 +2,7 @@
 
 #include "content/PictureCards.h"
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
 #include "table/CardPicture.h"
@@ -352,7 +353,7 @@ void SpreadScreen::castAutomatically()
     if (m_chkRev->checkState() != Qt::Checked)
         context().pause.wait(kCastPauseMilliseconds);
 
-    copyCastFields(true);
+    copyCastFields(CastWay::Automatic);
 
     if (const MainWindow::CastOpener& open = m_host.automaticCastOpener())
         open(context(), m_host);
@@ -360,23 +361,16 @@ void SpreadScreen::castAutomatically()
     closeForm(this);
 }
 
-void SpreadScreen::copyCastFields(bool automatic)
+void SpreadScreen::copyCastFields(CastWay way)
 {
-    CurrentReading& reading = context().reading;
-    reading.manualMode = !automatic;
-    reading.autoChosen = automatic;
-    reading.manualChosen = !automatic;
-    reading.spreadName = m_card;
-    reading.cardCount = static_cast<qint16>(m_no);
-    reading.minorOnly = m_lboo;
-    reading.majorOnly = m_hboo;
-    reading.reversalsAllowed = m_rboo;
+    if (const Spread* spread = SpreadCatalogue::instance().byKey(m_card))
+        chooseCast(context().reading, *spread, CastOptions{m_lboo, m_hboo, m_rboo}, way);
 }
 
 void SpreadScreen::castManually()
 {
     readOptions();
-    copyCastFields(false);
+    copyCastFields(CastWay::Manual);
 
     if (const MainWindow::CastOpener& open = m_host.manualBoardOpener())
         open(context(), m_host);

@@ -12,6 +12,7 @@ class QStackedWidget;
 
 namespace quillmere {
 
+enum class CastWay;
 class MainWindow;
 struct AppContext;
 
@@ -53,8 +54,8 @@ private:
     // Click of the hidden spread list: shows the selected spread.
     void onSpreadSelected(int index);
     void readOptions();
-    // Copies the chosen spread and options into the current reading for an automatic or a manual cast.
-    void copyCastFields(bool automatic);
+    // Copies the chosen spread and options into the current reading for the way of casting chosen.
+    void copyCastFields(CastWay way);
     AppContext& context();
 
     MainWindow& m_host;
