@@ -17,7 +17,7 @@ class MainWindow;
 struct AppContext;
 
 // The spread selection screen `frmTarot`: the spread page (eight spreads with picture and description) and
-// the options page (arcana, reversals, the two cast commands). Opening it starts a new reading.
+// the options page (arcana, reversals, the three cast commands). Opening it starts a new reading.
 class SpreadScreen : public QWidget
 {
     Q_OBJECT
@@ -41,6 +41,8 @@ public:
     void showOptionsPage();
     void castAutomatically();
     void castManually();
+    // "Enter Cards From My Deck": the user names the cards of their own deck, position by position.
+    void castFromDeck();
     // Back to Main: the details screen comes up and this screen closes.
     void backToMain();
 
