@@ -133,7 +133,8 @@ private Q_SLOTS:
                                  });
         QCOMPARE(code, 0);
         QCOMPARE(bytesOf(file), good);
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Quillmere.conf")});
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Quillmere.conf")});
         const ProgramSettings restarted(file);
         QCOMPARE(restarted.value(QStringLiteral("deck/chosen")).toString(), QStringLiteral("classic-1909"));
     }
@@ -163,7 +164,8 @@ private Q_SLOTS:
         QVERIFY(!settings.error().isEmpty());
         settings.setValue(QStringLiteral("deck/chosen"), QStringLiteral("classic-1909"));
         QVERIFY(!settings.sync());
-        struct stat info{};
+        struct stat info
+        { };
         QCOMPARE(lstat(QFile::encodeName(file).constData(), &info), 0);
         QVERIFY(S_ISFIFO(info.st_mode));
     }
