@@ -3,12 +3,16 @@
 #include "screens/FormSupport.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 namespace quillmere {
 
@@ -34,6 +38,26 @@ const QRegularExpression& addressPattern()
     return pattern;
 }
 
+// The zoom step a key asks for: +1, -1, 0 for the normal size, nothing for any other key. Shift and the
+// keypad are ignored, since plus needs Shift on many keyboards.
+std::optional<int> zoomStepOf(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (modifiers != Qt::ControlModifier)
+        return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return 1;
+    case Qt::Key_Minus:
+        return -1;
+    case Qt::Key_0:
+        return 0;
+    default:
+        return std::nullopt;
+    }
+}
+
 bool isTrailingPunctuation(QChar c)
 {
     return QStringLiteral(".,;:!?)]}'").contains(c);
@@ -48,7 +72,13 @@ ReadingPane::ReadingPane(UrlOpener& urlOpener, QWidget* parent)
     setObjectName(QStringLiteral("rtbDisp1"));
     setOpenLinks(false);
     setOpenExternalLinks(false);
-    document()->setDefaultFont(verdanaFont(9));
+    applyPointSize(kNormalPointSize);
+    QPalette paper = palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        paper.setColor(group, QPalette::Base, Qt::white);
+        paper.setColor(group, QPalette::Text, Qt::black);
+    }
+    setPalette(paper);
     connect(this, &QTextBrowser::anchorClicked, this, &ReadingPane::onAnchorClicked);
 }
 
@@ -69,6 +99,62 @@ void ReadingPane::setStyledText(const StyledText& text)
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
+}
+
+void ReadingPane::zoomBy(int steps)
+{
+    applyPointSize(std::clamp(m_pointSize + steps, kMinPointSize, kMaxPointSize));
+}
+
+void ReadingPane::resetZoom()
+{
+    applyPointSize(kNormalPointSize);
+}
+
+void ReadingPane::applyPointSize(int pointSize)
+{
+    // The document's own font is resized rather than using the text edit's zoom, which would put the widget's
+    // font in its place and lose the reading's family.
+    m_pointSize = pointSize;
+    document()->setDefaultFont(verdanaFont(pointSize));
+}
+
+bool ReadingPane::event(QEvent* event)
+{
+    // The zoom keys belong to the pane while it has the focus, whatever shortcuts the window holds.
+    if (event->type() == QEvent::ShortcutOverride && zoomStepOf(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QTextBrowser::event(event);
+}
+
+void ReadingPane::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<int> step = zoomStepOf(*event);
+    if (!step) {
+        QTextBrowser::keyPressEvent(event);
+        return;
+    }
+    if (*step == 0)
+        resetZoom();
+    else
+        zoomBy(*step);
+    event->accept();
+}
+
+void ReadingPane::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QTextBrowser::wheelEvent(event);
+        return;
+    }
+    constexpr int kStep = QWheelEvent::DefaultDeltasPerStep;
+    m_wheelRemainder += event->angleDelta().y();
+    const int steps = m_wheelRemainder / kStep;
+    m_wheelRemainder -= steps * kStep;
+    zoomBy(steps);
+    event->accept();
 }
 
 StyledText ReadingPane::displayedText() const

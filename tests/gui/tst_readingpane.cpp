@@ -2,6 +2,8 @@
 
 #include "screens/ReadingPane.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -48,6 +50,10 @@ private Q_SLOTS:
     void linkClicks();
     void rightClickAndHoverOpenNothing();
     void nothingButWebAndMailIsOpened();
+    void zooms_data();
+    void zooms();
+    void zoomStaysForTheNextReading();
+    void keepsItsPaperUnderADarkPalette();
 };
 
 void TestReadingPane::showsRunsExactly_data()
@@ -280,6 +286,140 @@ void TestReadingPane::nothingButWebAndMailIsOpened()
     // Even a link that reaches the pane some other way is refused.
     Q_EMIT pane.anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
     QVERIFY(opener.urls.isEmpty());
+}
+
+namespace {
+
+// One user action on the pane: a key with its modifiers, or a turn of the wheel (in eighths of a degree).
+struct ZoomAction
+{
+    int key = 0;
+    Qt::KeyboardModifiers modifiers = Qt::ControlModifier;
+    int wheel = 0;
+};
+
+void perform(ReadingPane& pane, const ZoomAction& action)
+{
+    if (action.wheel == 0) {
+        QTest::keyClick(&pane, Qt::Key(action.key), action.modifiers);
+        return;
+    }
+    const QPointF at = pane.viewport()->rect().center();
+    QWheelEvent wheel(at, pane.viewport()->mapToGlobal(at), QPoint(), QPoint(0, action.wheel), Qt::NoButton,
+                      action.modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pane.viewport(), &wheel);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ZoomAction)
+
+void TestReadingPane::zooms_data()
+{
+    QTest::addColumn<QList<ZoomAction>>("actions");
+    QTest::addColumn<int>("expected");
+    const ZoomAction plus{Qt::Key_Plus};
+    const ZoomAction minus{Qt::Key_Minus};
+    const ZoomAction wheelUp{0, Qt::ControlModifier, 120};
+    const ZoomAction wheelDown{0, Qt::ControlModifier, -120};
+    QTest::newRow("ctrl plus") << QList<ZoomAction>{plus} << 10;
+    QTest::newRow("ctrl shift plus") << QList<ZoomAction>{{Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier}}
+                                     << 10;
+    QTest::newRow("ctrl keypad plus") << QList<ZoomAction>{{Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier}}
+                                      << 10;
+    QTest::newRow("ctrl equal") << QList<ZoomAction>{{Qt::Key_Equal}, {Qt::Key_Equal}} << 11;
+    QTest::newRow("ctrl minus") << QList<ZoomAction>{minus, minus} << 7;
+    QTest::newRow("ctrl wheel up") << QList<ZoomAction>{wheelUp} << 10;
+    QTest::newRow("ctrl wheel down") << QList<ZoomAction>{wheelDown} << 8;
+    QTest::newRow("fine wheel adds up") << QList<ZoomAction>{{0, Qt::ControlModifier, 60}, {0, Qt::ControlModifier, 60}}
+                                        << 10;
+    QTest::newRow("ctrl zero restores") << QList<ZoomAction>{plus, plus, wheelUp, {Qt::Key_0}} << 9;
+    QTest::newRow("ctrl zero after zooming out") << QList<ZoomAction>{minus, {Qt::Key_0}} << 9;
+    QTest::newRow("plus without ctrl") << QList<ZoomAction>{{Qt::Key_Plus, Qt::NoModifier}} << 9;
+    QTest::newRow("alt plus") << QList<ZoomAction>{{Qt::Key_Plus, Qt::AltModifier}} << 9;
+    QTest::newRow("wheel without ctrl") << QList<ZoomAction>{{0, Qt::NoModifier, 120}} << 9;
+    QTest::newRow("bounded above") << QList<ZoomAction>(40, plus) << ReadingPane::kMaxPointSize;
+    QTest::newRow("bounded above by the wheel")
+        << QList<ZoomAction>{{0, Qt::ControlModifier, 120 * 50}} << ReadingPane::kMaxPointSize;
+    QTest::newRow("bounded below") << QList<ZoomAction>(10, minus) << ReadingPane::kMinPointSize;
+    QTest::newRow("bounded below by the wheel") << QList<ZoomAction>(10, wheelDown) << ReadingPane::kMinPointSize;
+    QTest::newRow("back from the bound") << QList<ZoomAction>(10, minus) + QList<ZoomAction>{plus} << 7;
+}
+
+void TestReadingPane::zooms()
+{
+    QFETCH(QList<ZoomAction>, actions);
+    QFETCH(int, expected);
+    RecordingUrlOpener opener;
+    ReadingPane pane(opener);
+    pane.resize(400, 200);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    const StyledText text = runs({
+        {QStringLiteral("Title\r\n"), true, colours::kNavy, true},
+        {QStringLiteral("Meaning at https://example.org"), false, colours::kMaroon, false},
+    });
+    pane.setStyledText(text);
+    const StyledText shown = pane.displayedText();
+    const QStringList families = pane.document()->defaultFont().families();
+
+    for (const ZoomAction& action : actions)
+        perform(pane, action);
+
+    QCOMPARE(pane.document()->defaultFont().pointSizeF(), qreal(expected));
+    QCOMPARE(pane.pointSize(), expected);
+    QCOMPARE(pane.document()->defaultFont().families(), families);
+    QCOMPARE(pane.displayedText(), shown);
+}
+
+void TestReadingPane::zoomStaysForTheNextReading()
+{
+    RecordingUrlOpener opener;
+    ReadingPane pane(opener);
+    pane.setStyledText(runs({{QStringLiteral("First")}}));
+    pane.zoomBy(3);
+    const StyledText next = runs({{QStringLiteral("Second\r\n"), true, colours::kTeal, false}});
+    pane.setStyledText(next);
+    QCOMPARE(pane.document()->defaultFont().pointSizeF(), 12.0);
+    QCOMPARE(pane.document()->defaultFont().families().value(0), QStringLiteral("Verdana"));
+    QCOMPARE(pane.displayedText(), next);
+    // The larger text is laid out larger, not only named so.
+    pane.resize(300, 200);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    const int zoomedHeight = pane.cursorRect().height();
+    pane.resetZoom();
+    QVERIFY(pane.cursorRect().height() < zoomedHeight);
+}
+
+void TestReadingPane::keepsItsPaperUnderADarkPalette()
+{
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+
+    RecordingUrlOpener opener;
+    ReadingPane before(opener);
+    QApplication::setPalette(dark);
+    ReadingPane after(opener);
+    after.resize(240, 120);
+    after.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&after));
+    after.setStyledText(runs({{QStringLiteral("Card"), false, colours::kBlack, false}}));
+    // A pane made before the palette changed and one made after both keep white paper and black text.
+    for (ReadingPane* pane : {&before, &after}) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            QCOMPARE(pane->palette().color(group, QPalette::Base), QColor(Qt::white));
+            QCOMPARE(pane->palette().color(group, QPalette::Text), QColor(Qt::black));
+        }
+    }
+    // And it is painted so: the corner of the page is white.
+    const QImage page = after.viewport()->grab().toImage();
+    QApplication::setPalette(original);
+    QCOMPARE(QColor(page.pixel(page.width() - 2, page.height() - 2)), QColor(Qt::white));
 }
 
 QTEST_MAIN(TestReadingPane)
