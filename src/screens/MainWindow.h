@@ -18,6 +18,7 @@ class QSplitter;
 namespace quillmere {
 
 struct DeckFolder;
+class DeckBrowser;
 class DetailsScreen;
 class JournalWindow;
 class ReadingPane;
@@ -86,6 +87,8 @@ public:
     void chooseDeck(const QString& deckId);
     // Every open card table and board shows the deck anew, for the density of the screen the window is on now.
     void showDeckEverywhere(const DeckFolder& deck);
+    // Deck > Browse the Cards ("mnuBrowseCards"): the chosen deck's cards in a window of their own (one at a time).
+    DeckBrowser* showDeckBrowser();
 
     // The reader's journal, in a window of its own (one at a time).
     JournalWindow* showJournal();
