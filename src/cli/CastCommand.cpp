@@ -2,6 +2,7 @@
 
 #include "cli/Command.h"
 #include "cli/JsonOutput.h"
+#include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
 #include "engine/ReadingComposer.h"
 #include "engine/TextRenderers.h"
@@ -10,21 +11,94 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <optional>
 #include <variant>
 
 namespace quillmere::cli {
 
-StyledText castReading(CurrentReading& reading, const CastRequest& request, RandomSource& random,
-                       const ReadingClock& clock)
+namespace {
+
+// The querent's details and the cast fields of the request copied in, as the two screens hand them over.
+void beginReading(CurrentReading& reading, const CastRequest& request, CastWay way)
 {
     reading.querentName = request.querentName;
     reading.birthDate = request.birthDate;
     reading.question = request.question;
     reading.resetForNewCast();
-    chooseAutomaticCast(reading, *request.spread, request.options);
+    chooseCast(reading, *request.spread, request.options, way);
+}
+
+} // namespace
+
+StyledText castReading(CurrentReading& reading, const CastRequest& request, RandomSource& random,
+                       const ReadingClock& clock)
+{
+    beginReading(reading, request, CastWay::Automatic);
     castAutomatically(reading, random);
     return composeReading(reading, clock);
+}
+
+StyledText castEnteredReading(CurrentReading& reading, const CastRequest& request, const Cast& cast,
+                              const ReadingClock& clock)
+{
+    beginReading(reading, request, CastWay::FromDeck);
+    cast.writeCards(reading, CastListShape::WithSpareEntry);
+    return composeReading(reading, clock);
+}
+
+std::variant<Cast, QString> castFromCardList(const Spread& spread, const CastOptions& options, const QString& list)
+{
+    std::optional<Cast> cast = Cast::begin(spread, options);
+    if (!cast)
+        return QStringLiteral("no part of the deck matches the options");
+    const QStringList entries = list.split(QLatin1Char(','));
+    if (entries.size() != cast->cardCount()) {
+        const auto counted = [](qsizetype count, const char* one, const char* many) {
+            return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+        };
+        return QStringLiteral("%1 has %2, but %3 given")
+            .arg(spread.name, counted(cast->cardCount(), "position", "positions"),
+                 counted(list.trimmed().isEmpty() ? 0 : entries.size(), "card was", "cards were"));
+    }
+    for (qsizetype k = 0; k < entries.size(); ++k) {
+        const QString entry = entries[k].trimmed();
+        const QString where = QStringLiteral("card %1 ('%2')").arg(k + 1).arg(entry);
+        const std::optional<EnteredCard> card = parseEnteredCard(entry);
+        if (!card)
+            return QStringLiteral("%1: no card is called that; give a deck index 0-%2, with r after it when "
+                                  "reversed, or the card's exact name (see 'cards'), with ' reversed' after it")
+                .arg(where)
+                .arg(kDeckSize - 1);
+        if (const std::optional<CastRefusal> refused = cast->place(card->index, card->reversed))
+            return QStringLiteral("%1: %2").arg(where, cast->refusalText(*refused, card->index));
+    }
+    return std::move(*cast);
+}
+
+std::optional<EnteredCard> parseEnteredCard(const QString& text)
+{
+    const QString entry = text.trimmed();
+    if (entry.isEmpty())
+        return std::nullopt;
+    const bool numbered = std::all_of(entry.cbegin(), entry.cend() - (entry.endsWith(QLatin1Char('r')) ? 1 : 0),
+                                      [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    if (numbered && entry != QLatin1String("r")) {
+        const bool reversed = entry.endsWith(QLatin1Char('r'));
+        bool isNumber = false;
+        const int index = entry.left(entry.size() - (reversed ? 1 : 0)).toInt(&isNumber);
+        if (!isNumber)
+            return std::nullopt;
+        return EnteredCard{index, reversed};
+    }
+    static const QLatin1String kReversed(" reversed");
+    const bool reversed = entry.endsWith(kReversed);
+    const QString name = reversed ? entry.chopped(kReversed.size()).trimmed() : entry;
+    for (int index = 0; index < kDeckSize; ++index) {
+        if (Deck::instance().name(index) == name)
+            return EnteredCard{index, reversed};
+    }
+    return std::nullopt;
 }
 
 namespace {
@@ -38,20 +112,30 @@ struct CastCommandLine
     std::optional<std::uint64_t> seed;
     OutputFormat format = OutputFormat::Text;
     std::optional<QString> appFolder;
+    // The cards the user turned over, as given to --cards.
+    std::optional<QString> cards;
     bool help = false;
 };
 
 const char* const kCastHelp
-    = "  cast --spread NAME [--only-major | --only-minor] [--reversals] [--seed N]\n"
+    = "  cast --spread NAME [--only-major | --only-minor] [--reversals] [--seed N | --cards LIST]\n"
       "       [--name TEXT] [--dob TEXT] [--question TEXT] [--format text|json|html|ansi]\n"
       "       [--app-folder DIR]\n"
-      "                            an automatic reading, cast and written exactly as the program does it:\n"
+      "                            an automatic reading (or one from --cards), cast and written exactly as\n"
+      "                            the program does it:\n"
       "                            --spread      the spread's exact display name (see 'spreads'), required\n"
       "                            --only-major  draw from the major arcana only (cards 0-21)\n"
       "                            --only-minor  draw from the minor arcana only (cards 22-77)\n"
       "                            --reversals   cards may fall reversed\n"
       "                            --seed N      a number 0 to 18446744073709551615: the same seed gives the\n"
       "                                          same cards and flags; without it every cast differs\n"
+      "                            --cards LIST  the cards turned over from one's own deck instead of a draw,\n"
+      "                                          in position order, separated by commas: deck indices (see\n"
+      "                                          'cards') or exact card names; r after an index or ' reversed'\n"
+      "                                          after a name marks a reversed card, e.g. \"13,5r,Ace of Cups\".\n"
+      "                                          One card per position, none twice, none outside --only-major\n"
+      "                                          or --only-minor, reversed only with --reversals and never the\n"
+      "                                          crossing card; otherwise exit 2 with the reason\n"
       "                            --name, --dob, --question  the querent's details; an empty or missing\n"
       "                                          value is written \"Not mentioned\"\n"
       "                            --format      text (default): the reading text, CRLF line ends;\n"
@@ -67,8 +151,9 @@ const char* const kCastHelp
       "                            Option values may also be given as --option=VALUE.";
 
 const QStringList kValueOptions
-    = {QStringLiteral("--spread"),   QStringLiteral("--seed"),   QStringLiteral("--name"),      QStringLiteral("--dob"),
-       QStringLiteral("--question"), QStringLiteral("--format"), QStringLiteral("--app-folder")};
+    = {QStringLiteral("--spread"),     QStringLiteral("--seed"),     QStringLiteral("--name"),
+       QStringLiteral("--dob"),        QStringLiteral("--question"), QStringLiteral("--format"),
+       QStringLiteral("--app-folder"), QStringLiteral("--cards")};
 
 QString spreadNamesList()
 {
@@ -138,6 +223,8 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
                 line.request.question = *text;
             } else if (option == QLatin1String("--app-folder")) {
                 line.appFolder = *text;
+            } else if (option == QLatin1String("--cards")) {
+                line.cards = *text;
             } else if (*text == QLatin1String("text")) {
                 line.format = OutputFormat::Text;
             } else if (*text == QLatin1String("json")) {
@@ -157,6 +244,8 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
         return line;
     if (line.request.options.majorOnly && line.request.options.minorOnly)
         return usageError(io, QStringLiteral("--only-major and --only-minor exclude each other"));
+    if (line.seed && line.cards)
+        return usageError(io, QStringLiteral("--seed and --cards exclude each other"));
     if (!spreadName)
         return spreadError(io, QStringLiteral("cast needs --spread NAME"));
     line.request.spread = SpreadCatalogue::instance().byKey(*spreadName);
@@ -197,7 +286,15 @@ int runCast(const QStringList& args, CommandIo& io)
     // One look at the clock for everything written about this reading.
     const FixedReadingClock clock(QDateTime::currentDateTime(), QLocale::system());
     CurrentReading reading;
-    const StyledText text = castReading(reading, line.request, random, clock);
+    StyledText text;
+    if (line.cards) {
+        std::variant<Cast, QString> entered = castFromCardList(*line.request.spread, line.request.options, *line.cards);
+        if (const QString* reason = std::get_if<QString>(&entered))
+            return usageError(io, QStringLiteral("--cards: %1").arg(*reason));
+        text = castEnteredReading(reading, line.request, std::get<Cast>(entered), clock);
+    } else {
+        text = castReading(reading, line.request, random, clock);
+    }
     if (line.appFolder) {
         if (const StorageResult written = writeTempReading(AppFolder(*line.appFolder), reading, clock); !written) {
             io.err << tempRecordFailureMessage(written) << '\n';
