@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -32,17 +31,6 @@ constexpr int kSeventhLabelLeft = 120;
 TwipsPoint startPlace(int index)
 {
     return {kStartLefts[index % 5], index < 5 ? kStartTopFirstRow : kStartTopSecondRow};
-}
-
-// A position's title without its leading "Card N", for example "The Crossing" from "Card 2: The Crossing".
-QString shortPositionTitle(const QString& spreadKey, int position)
-{
-    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
-    const SpreadPosition* spreadPosition = spread ? spread->position(position) : nullptr;
-    if (!spreadPosition)
-        return {};
-    static const QRegularExpression cardNumber(QStringLiteral("^Card\\s+\\d+\\s*[:\\-]?\\s*"));
-    return QString(spreadPosition->title).remove(cardNumber).trimmed();
 }
 
 // Shows the table's contents at their own size; the window around it is sized from this.
@@ -228,6 +216,7 @@ void CardTable::placeBox(const QString& spreadKey, int position)
     CardBox* cardBox = box(position);
     if (!cardBox)
         return;
+    m_spreadKey = spreadKey;
     const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
     if (const SpreadPosition* spreadPosition = spread ? spread->position(position) : nullptr)
         cardBox->setPlace(spreadPosition->place);
@@ -271,19 +260,6 @@ void CardTable::sizeToCards(int cardCount)
     m_size = cardTableSize(cardCount, places);
     setFixedSize(twipsToPixels(m_size.width), twipsToPixels(m_size.height));
     Q_EMIT tableResized();
-}
-
-QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed)
-{
-    const QString title = shortPositionTitle(spreadKey, position);
-    QString name = QStringLiteral("Position %1").arg(position + 1);
-    if (!title.isEmpty())
-        name += QStringLiteral(": ") + title;
-    if (Deck::isValidIndex(cardIndex))
-        name += QStringLiteral(" \u2014 ") + Deck::instance().name(cardIndex);
-    if (reversed)
-        name += QStringLiteral(", reversed");
-    return name;
 }
 
 QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/SpreadCatalogue.h"
+#include "handout/ReadingHandout.h"
 #include "storage/AppFolder.h"
 #include "storage/DeckLibrary.h"
 
@@ -85,6 +86,8 @@ public:
     void clearPictures();
     // Sizes the table to its first cardCount boxes wherever they are now.
     void sizeToCards(int cardCount);
+    // The spread whose places the boxes were last put at; empty before the first.
+    const QString& spreadKey() const { return m_spreadKey; }
     // The table's size in twips, as last set by sizeToCards.
     TwipsSize sizeInTwips() const { return m_size; }
 
@@ -99,13 +102,10 @@ private:
     static QImage lyingPicture(const CardBox& cardBox);
 
     DeckFolder m_deck;
+    QString m_spreadKey;
     QList<CardBox*> m_boxes;
     TwipsSize m_size;
 };
-
-// The text a screen reader gives for a card on a table, for example
-// "Position 2: The Crossing — Three of Cups, reversed".
-QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed);
 
 // Puts the table into the workspace as a child window at its top-left corner; the window scrolls the table when
 // it is larger than the workspace and follows the table's size. The window owns the table and deletes itself
