@@ -3,6 +3,7 @@
 #include "cli/Command.h"
 #include "cli/HandoutOutput.h"
 #include "cli/JsonOutput.h"
+#include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
 #include "engine/ReadingComposer.h"
 #include "engine/TextRenderers.h"
@@ -11,21 +12,92 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <optional>
 #include <variant>
 
 namespace quillmere::cli {
 
-StyledText castReading(CurrentReading& reading, const CastRequest& request, RandomSource& random,
-                       const ReadingClock& clock)
+namespace {
+
+// The querent's details and the cast fields of the request copied in, as the two screens hand them over.
+void beginReading(CurrentReading& reading, const CastRequest& request, CastWay way)
 {
     reading.querentName = request.querentName;
     reading.birthDate = request.birthDate;
     reading.question = request.question;
     reading.resetForNewCast();
-    chooseAutomaticCast(reading, *request.spread, request.options);
+    chooseCast(reading, *request.spread, request.options, way);
+}
+
+} // namespace
+
+StyledText castReading(CurrentReading& reading, const CastRequest& request, RandomSource& random,
+                       const ReadingClock& clock)
+{
+    beginReading(reading, request, CastWay::Automatic);
     castAutomatically(reading, random);
     return composeReading(reading, clock);
+}
+
+StyledText castEnteredReading(CurrentReading& reading, const CastRequest& request, const Cast& cast,
+                              const ReadingClock& clock)
+{
+    beginReading(reading, request, CastWay::FromDeck);
+    cast.writeCards(reading, CastListShape::WithSpareEntry);
+    return composeReading(reading, clock);
+}
+
+std::variant<Cast, QString> castFromCardList(const Spread& spread, const CastOptions& options, const QString& list)
+{
+    std::optional<Cast> cast = Cast::begin(spread, options);
+    if (!cast)
+        return QStringLiteral("no part of the deck matches the options");
+    const QStringList entries = list.split(QLatin1Char(','));
+    if (entries.size() != cast->cardCount()) {
+        return QStringLiteral("%1 has %2 positions, but %3 cards were given")
+            .arg(spread.name)
+            .arg(cast->cardCount())
+            .arg(list.trimmed().isEmpty() ? 0 : entries.size());
+    }
+    for (qsizetype k = 0; k < entries.size(); ++k) {
+        const QString entry = entries[k].trimmed();
+        const QString where = QStringLiteral("card %1 ('%2')").arg(k + 1).arg(entry);
+        const std::optional<EnteredCard> card = parseEnteredCard(entry);
+        if (!card)
+            return QStringLiteral("%1: no card is called that; give a deck index 0-%2, with r after it when "
+                                  "reversed, or the card's exact name (see 'cards'), with ' reversed' after it")
+                .arg(where)
+                .arg(kDeckSize - 1);
+        if (const std::optional<CastRefusal> refused = cast->place(card->index, card->reversed))
+            return QStringLiteral("%1: %2").arg(where, cast->refusalText(*refused, card->index));
+    }
+    return std::move(*cast);
+}
+
+std::optional<EnteredCard> parseEnteredCard(const QString& text)
+{
+    const QString entry = text.trimmed();
+    if (entry.isEmpty())
+        return std::nullopt;
+    const bool numbered = std::all_of(entry.cbegin(), entry.cend() - (entry.endsWith(QLatin1Char('r')) ? 1 : 0),
+                                      [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    if (numbered && entry != QLatin1String("r")) {
+        const bool reversed = entry.endsWith(QLatin1Char('r'));
+        bool isNumber = false;
+        const int index = entry.left(entry.size() - (reversed ? 1 : 0)).toInt(&isNumber);
+        if (!isNumber)
+            return std::nullopt;
+        return EnteredCard{index, reversed};
+    }
+    static const QLatin1String kReversed(" reversed");
+    const bool reversed = entry.endsWith(kReversed);
+    const QString name = reversed ? entry.chopped(kReversed.size()).trimmed() : entry;
+    for (int index = 0; index < kDeckSize; ++index) {
+        if (Deck::instance().name(index) == name)
+            return EnteredCard{index, reversed};
+    }
+    return std::nullopt;
 }
 
 namespace {
@@ -42,20 +114,30 @@ struct CastCommandLine
     QString output;
     QString deck;
     bool pictures = false;
+    // The cards the user turned over, as given to --cards.
+    std::optional<QString> cards;
     bool help = false;
 };
 
 const char* const kCastHelp
-    = "  cast --spread NAME [--only-major | --only-minor] [--reversals] [--seed N]\n"
+    = "  cast --spread NAME [--only-major | --only-minor] [--reversals] [--seed N | --cards LIST]\n"
       "       [--name TEXT] [--dob TEXT] [--question TEXT] [--format text|json|html|ansi|pdf]\n"
       "       [--pictures] [--output OUT] [--deck DECKDIR] [--app-folder DIR]\n"
-      "                            an automatic reading, cast and written exactly as the program does it:\n"
+      "                            an automatic reading (or one from --cards), cast and written exactly as\n"
+      "                            the program does it:\n"
       "                            --spread      the spread's exact display name (see 'spreads'), required\n"
       "                            --only-major  draw from the major arcana only (cards 0-21)\n"
       "                            --only-minor  draw from the minor arcana only (cards 22-77)\n"
       "                            --reversals   cards may fall reversed\n"
       "                            --seed N      a number 0 to 18446744073709551615: the same seed gives the\n"
       "                                          same cards and flags; without it every cast differs\n"
+      "                            --cards LIST  the cards turned over from one's own deck instead of a draw,\n"
+      "                                          in position order, separated by commas: deck indices (see\n"
+      "                                          'cards') or exact card names; r after an index or ' reversed'\n"
+      "                                          after a name marks a reversed card, e.g. \"13,5r,Ace of Cups\".\n"
+      "                                          One card per position, none twice, none outside --only-major\n"
+      "                                          or --only-minor, reversed only with --reversals and never the\n"
+      "                                          crossing card; otherwise exit 2 with the reason\n"
       "                            --name, --dob, --question  the querent's details; an empty or missing\n"
       "                                          value is written \"Not mentioned\"\n"
       "                            --format      text (default): the reading text, CRLF line ends;\n"
@@ -82,9 +164,10 @@ const char* const kCastHelp
       "                            Option values may also be given as --option=VALUE.";
 
 const QStringList kValueOptions
-    = {QStringLiteral("--spread"),   QStringLiteral("--seed"),   QStringLiteral("--name"),      QStringLiteral("--dob"),
-       QStringLiteral("--question"), QStringLiteral("--format"), QStringLiteral("--app-folder"),
-       QStringLiteral("--output"),   QStringLiteral("--deck")};
+    = {QStringLiteral("--spread"),     QStringLiteral("--seed"),     QStringLiteral("--name"),
+       QStringLiteral("--dob"),        QStringLiteral("--question"), QStringLiteral("--format"),
+       QStringLiteral("--app-folder"), QStringLiteral("--cards"),    QStringLiteral("--output"),
+       QStringLiteral("--deck")};
 
 QString spreadNamesList()
 {
@@ -162,6 +245,8 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
                 line.output = *text;
             } else if (option == QLatin1String("--deck")) {
                 line.deck = *text;
+            } else if (option == QLatin1String("--cards")) {
+                line.cards = *text;
             } else if (*text == QLatin1String("text")) {
                 line.format = OutputFormat::Text;
             } else if (*text == QLatin1String("json")) {
@@ -188,6 +273,8 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
         return usageError(io, QStringLiteral("--pictures goes with --format html"));
     if (line.format == OutputFormat::Pdf && line.output.isEmpty())
         return usageError(io, QStringLiteral("--format pdf needs --output FILE"));
+    if (line.seed && line.cards)
+        return usageError(io, QStringLiteral("--seed and --cards exclude each other"));
     if (!spreadName)
         return spreadError(io, QStringLiteral("cast needs --spread NAME"));
     line.request.spread = SpreadCatalogue::instance().byKey(*spreadName);
@@ -234,7 +321,15 @@ int runCast(const QStringList& args, CommandIo& io)
     // One look at the clock for everything written about this reading.
     const FixedReadingClock clock(QDateTime::currentDateTime(), QLocale::system());
     CurrentReading reading;
-    const StyledText text = castReading(reading, line.request, random, clock);
+    StyledText text;
+    if (line.cards) {
+        std::variant<Cast, QString> entered = castFromCardList(*line.request.spread, line.request.options, *line.cards);
+        if (const QString* reason = std::get_if<QString>(&entered))
+            return usageError(io, QStringLiteral("--cards: %1").arg(*reason));
+        text = castEnteredReading(reading, line.request, std::get<Cast>(entered), clock);
+    } else {
+        text = castReading(reading, line.request, random, clock);
+    }
     if (line.appFolder) {
         if (const StorageResult written = writeTempReading(AppFolder(*line.appFolder), reading, clock); !written) {
             io.err << tempRecordFailureMessage(written) << '\n';

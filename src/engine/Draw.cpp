@@ -1,6 +1,7 @@
 #include "engine/Draw.h"
 
 #include "content/Deck.h"
+#include "engine/Cast.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,45 +67,21 @@ bool decideReversed(double u)
 
 bool castAutomatically(CurrentReading& reading, RandomSource& random, const DrawYield& yield)
 {
-    const std::optional<DrawPool> pool = drawPool(reading.minorOnly, reading.majorOnly);
-    const int count = reading.cardCount;
-    // Distinct cards need a pool at least as large as the spread; otherwise the draw could never end.
-    if (!pool || count < 1 || count > pool->size)
+    std::optional<Cast> cast = Cast::forReading(reading);
+    if (!cast)
         return false;
-
-    reading.drawnCards = CardList::filled(count + 1);
-    reading.orientationFlags = CardList::filled(count + 1);
-    if (reading.reversalsAllowed)
-        reading.reversedCards.clear();
-
-    for (int k = 0; k < count; ++k)
-        reading.drawnCards.set(k, drawDistinctCard(*pool, reading.drawnCards, k, random, yield));
-
-    if (!reading.reversalsAllowed)
-        return true;
+    for (int k = 0; k < cast->cardCount(); ++k)
+        cast->drawNext(random, yield);
     // Decided only once every card lies on the table, position by position, as the cards are laid out.
-    for (int k = 0; k < count; ++k) {
-        bool reversed = decideReversed(random.next());
-        if (isCrossingCard(reading.spreadName, k))
-            reversed = false;
-        reading.orientationFlags.set(k, reversed ? 1 : 0);
-        if (reversed)
-            reading.reversedCards.append(reading.drawnCards.at(k));
-    }
+    for (int k = 0; k < cast->cardCount(); ++k)
+        cast->decideReversal(k, random);
+    cast->writeCards(reading, CastListShape::WithSpareEntry);
     return true;
 }
 
 void chooseAutomaticCast(CurrentReading& reading, const Spread& spread, const CastOptions& options)
 {
-    reading.spreadName = spread.name;
-    reading.spreadIndex = spread.index;
-    reading.cardCount = spread.cardCount();
-    reading.minorOnly = options.minorOnly;
-    reading.majorOnly = options.majorOnly;
-    reading.reversalsAllowed = options.reversalsAllowed;
-    reading.autoChosen = true;
-    reading.manualChosen = false;
-    reading.manualMode = false;
+    chooseCast(reading, spread, options, CastWay::Automatic);
 }
 
 } // namespace quillmere

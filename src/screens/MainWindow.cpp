@@ -1,6 +1,7 @@
 #include "screens/MainWindow.h"
 
 #include "screens/AboutBox.h"
+#include "screens/DeckEntry.h"
 #include "screens/DetailsScreen.h"
 #include "screens/FormSupport.h"
 #include "screens/JournalWindow.h"
@@ -42,7 +43,7 @@ constexpr int kWorkspaceMinimumWidth = 240;
 const QString kPanelWidthKey = QStringLiteral("window/readingPanelWidth");
 
 // The screens and tables a reading opens; Start Again and shutdown close them.
-const char* const kReadingScreens[] = {"frmTarot", "frmManual", "frmAuto", "frmReading"};
+const char* const kReadingScreens[] = {"frmTarot", "frmManual", "frmDeckEntry", "frmAuto", "frmReading"};
 
 QPushButton* panelButton(const QString& objectName, const QString& text, QWidget* parent)
 {
@@ -164,6 +165,9 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     m_automaticCast = [](AppContext& context, ReadingHost& host) { openAutomaticCast(context, host); };
     m_manualBoard = [this](AppContext& context, ReadingHost& host) {
         connect(openManualBoard(context, host), &ManualBoard::backRequested, this, &MainWindow::showDetailsScreen);
+    };
+    m_deckEntry = [this](AppContext& context, ReadingHost& host) {
+        connect(openDeckEntry(context, host), &DeckEntry::backRequested, this, &MainWindow::showDetailsScreen);
     };
 
     m_rightPanel->hide();
@@ -415,8 +419,8 @@ QString MainWindow::showSavedReadingFile(const QString& path)
 
 bool MainWindow::canStartNewReading() const
 {
-    // No details or spread screen to go on with, and no manual reading being picked.
-    for (const char* name : {"frmFront", "frmTarot", "frmManual"}) {
+    // No details or spread screen to go on with, and no manual reading being picked or entered.
+    for (const char* name : {"frmFront", "frmTarot", "frmManual", "frmDeckEntry"}) {
         if (openForm(m_workspace, QString::fromLatin1(name)))
             return false;
     }

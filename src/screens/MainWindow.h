@@ -66,12 +66,16 @@ public:
     // manual board, unless replaced.
     void setAutomaticCastOpener(CastOpener opener) { m_automaticCast = std::move(opener); }
     void setManualBoardOpener(CastOpener opener) { m_manualBoard = std::move(opener); }
+    // What "Enter Cards From My Deck" opens: the entry of the cards of the user's own deck, unless replaced.
+    void setDeckEntryOpener(CastOpener opener) { m_deckEntry = std::move(opener); }
     const CastOpener& automaticCastOpener() const { return m_automaticCast; }
     const CastOpener& manualBoardOpener() const { return m_manualBoard; }
+    const CastOpener& deckEntryOpener() const { return m_deckEntry; }
 
     // Start Again: back to the No reading state with the details screen in front.
     void startAgain();
-    // File > New Reading: the details screen as at start-up. Only when no details, spread or manual board is open;
+    // File > New Reading: the details screen as at start-up. Only when no details, spread, manual board or deck entry
+    // is open;
     // with a reading on screen it is Start Again.
     void newReading();
     bool canStartNewReading() const;
@@ -140,6 +144,7 @@ private:
     Opener m_saveHandler;
     CastOpener m_automaticCast;
     CastOpener m_manualBoard;
+    CastOpener m_deckEntry;
     Asker* m_asker = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include "content/PictureCards.h"
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
 #include "table/CardPicture.h"
@@ -238,20 +239,24 @@ QWidget* SpreadScreen::buildOptionsPage()
             m_chkHA->setChecked(false);
     });
 
-    QWidget* reversals = colouredBox(formColours::kNavy, twipsRect(3525, 3840, 3855, 735), page);
+    QWidget* reversals = colouredBox(formColours::kNavy, twipsRect(3525, 3840, 3855, 615), page);
     m_chkRev = new QCheckBox(reversals);
     m_chkRev->setObjectName(QStringLiteral("chkRev"));
     m_chkRev->move(twipsToPixels(600), twipsToPixels(270) - 3);
     m_chkRev->resize(m_chkRev->sizeHint());
     QLabel* reverseLabel = pageLabel(QStringLiteral("Allow Reverse Cards"), twipsRect(900, 270, 2220, 195), reversals);
     reverseLabel->setObjectName(QStringLiteral("Label3"));
-    reverseLabel->resize(reverseLabel->width(), reverseLabel->sizeHint().height());
+    // As tall as its words need at its width, so it stays inside the box.
+    reverseLabel->resize(reverseLabel->width(), reverseLabel->heightForWidth(reverseLabel->width()));
     // The words tick the box, as the arcana boxes' own texts do.
     reverseLabel->installEventFilter(this);
     m_lblRev = reverseLabel;
 
+    auto* deck = pageButton(QStringLiteral("cmdDeck"), QStringLiteral("Enter Cards From My Deck"),
+                            twipsRect(3525, 4560, 3855, 375), page);
+    connect(deck, &QPushButton::clicked, this, &SpreadScreen::castFromDeck);
     auto* manual = pageButton(QStringLiteral("cmdManual"), QStringLiteral("Cast Cards Manually"),
-                              twipsRect(3525, 4920, 3855, 375), page);
+                              twipsRect(3525, 4980, 3855, 375), page);
     connect(manual, &QPushButton::clicked, this, &SpreadScreen::castManually);
     auto* automatic = pageButton(QStringLiteral("cmdAuto"), QStringLiteral("Auto Cast Cards"),
                                  twipsRect(3525, 5400, 3855, 375), page);
@@ -352,7 +357,7 @@ void SpreadScreen::castAutomatically()
     if (m_chkRev->checkState() != Qt::Checked)
         context().pause.wait(kCastPauseMilliseconds);
 
-    copyCastFields(true);
+    copyCastFields(CastWay::Automatic);
 
     if (const MainWindow::CastOpener& open = m_host.automaticCastOpener())
         open(context(), m_host);
@@ -360,25 +365,28 @@ void SpreadScreen::castAutomatically()
     closeForm(this);
 }
 
-void SpreadScreen::copyCastFields(bool automatic)
+void SpreadScreen::copyCastFields(CastWay way)
 {
-    CurrentReading& reading = context().reading;
-    reading.manualMode = !automatic;
-    reading.autoChosen = automatic;
-    reading.manualChosen = !automatic;
-    reading.spreadName = m_card;
-    reading.cardCount = static_cast<qint16>(m_no);
-    reading.minorOnly = m_lboo;
-    reading.majorOnly = m_hboo;
-    reading.reversalsAllowed = m_rboo;
+    if (const Spread* spread = SpreadCatalogue::instance().byKey(m_card))
+        chooseCast(context().reading, *spread, CastOptions{m_lboo, m_hboo, m_rboo}, way);
 }
 
 void SpreadScreen::castManually()
 {
     readOptions();
-    copyCastFields(false);
+    copyCastFields(CastWay::Manual);
 
     if (const MainWindow::CastOpener& open = m_host.manualBoardOpener())
+        open(context(), m_host);
+    closeForm(this);
+}
+
+void SpreadScreen::castFromDeck()
+{
+    readOptions();
+    copyCastFields(CastWay::FromDeck);
+
+    if (const MainWindow::CastOpener& open = m_host.deckEntryOpener())
         open(context(), m_host);
     closeForm(this);
 }

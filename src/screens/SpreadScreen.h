@@ -12,11 +12,12 @@ class QStackedWidget;
 
 namespace quillmere {
 
+enum class CastWay;
 class MainWindow;
 struct AppContext;
 
 // The spread selection screen `frmTarot`: the spread page (eight spreads with picture and description) and
-// the options page (arcana, reversals, the two cast commands). Opening it starts a new reading.
+// the options page (arcana, reversals, the three cast commands). Opening it starts a new reading.
 class SpreadScreen : public QWidget
 {
     Q_OBJECT
@@ -40,6 +41,8 @@ public:
     void showOptionsPage();
     void castAutomatically();
     void castManually();
+    // "Enter Cards From My Deck": the user names the cards of their own deck, position by position.
+    void castFromDeck();
     // Back to Main: the details screen comes up and this screen closes.
     void backToMain();
 
@@ -53,8 +56,8 @@ private:
     // Click of the hidden spread list: shows the selected spread.
     void onSpreadSelected(int index);
     void readOptions();
-    // Copies the chosen spread and options into the current reading for an automatic or a manual cast.
-    void copyCastFields(bool automatic);
+    // Copies the chosen spread and options into the current reading for the way of casting chosen.
+    void copyCastFields(CastWay way);
     AppContext& context();
 
     MainWindow& m_host;

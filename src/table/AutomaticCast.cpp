@@ -1,6 +1,6 @@
 #include "table/AutomaticCast.h"
 
-#include "engine/Draw.h"
+#include "engine/Cast.h"
 #include "engine/ReadingComposer.h"
 #include "table/CardPicture.h"
 #include "table/CardTable.h"
@@ -10,7 +10,11 @@
 
 namespace quillmere {
 
-CardTable* openAutomaticCast(AppContext& context, ReadingHost& host)
+namespace {
+
+// The card table of a reading whose cards come all at once: `lay` fills the reading's card lists (false when it
+// cannot), then the pictures, the interpretations, the table's size and the temporary record follow.
+CardTable* openCastTable(AppContext& context, ReadingHost& host, const std::function<bool(CurrentReading&)>& lay)
 {
     CurrentReading& reading = context.reading;
     auto* table = new CardTable(chosenDeck(context));
@@ -23,7 +27,7 @@ CardTable* openAutomaticCast(AppContext& context, ReadingHost& host)
 
     if (reading.autoChosen) {
         const int cardCount = reading.cardCount;
-        if (castAutomatically(reading, context.random, repaintPendingWindows)) {
+        if (lay(reading)) {
             for (int k = 0; k < cardCount && k < CardTable::kBoxCount; ++k)
                 table->placeCard(reading.spreadName, k, reading.drawnCards.at(k), reading.orientationFlags.at(k) != 0);
         }
@@ -39,6 +43,25 @@ CardTable* openAutomaticCast(AppContext& context, ReadingHost& host)
     showCardTable(host.workspace(), table);
     host.enterFreshReadingState();
     return table;
+}
+
+} // namespace
+
+CardTable* openAutomaticCast(AppContext& context, ReadingHost& host)
+{
+    return openCastTable(context, host, [&context](CurrentReading& reading) {
+        return castAutomatically(reading, context.random, repaintPendingWindows);
+    });
+}
+
+CardTable* openEnteredCast(AppContext& context, ReadingHost& host, const Cast& cast)
+{
+    return openCastTable(context, host, [&cast](CurrentReading& reading) {
+        if (!cast.isComplete() || cast.spreadKey() != reading.spreadName || cast.cardCount() != reading.cardCount)
+            return false;
+        cast.writeCards(reading, CastListShape::WithSpareEntry);
+        return true;
+    });
 }
 
 } // namespace quillmere

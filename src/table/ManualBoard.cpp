@@ -2,7 +2,7 @@
 
 #include "content/Deck.h"
 #include "content/Twips.h"
-#include "engine/Draw.h"
+#include "engine/Cast.h"
 #include "engine/ReadingComposer.h"
 #include "table/CardPicture.h"
 #include "table/CardTable.h"
@@ -28,8 +28,6 @@ constexpr QColor kBoardGrey{64, 64, 64};
 constexpr QColor kInstructionBlue{0, 0, 64};
 constexpr QColor kPanelNavy{0, 0, 128};
 constexpr QColor kWaitYellow{255, 255, 192};
-constexpr int kMajorOnlyCards = kMajorArcanaCount;
-constexpr int kMinorOnlyCards = kDeckSize - kMajorArcanaCount;
 constexpr int kCompletionPauseMs = 3000;
 // The inner margin of the panels' text, so it does not touch their edges.
 constexpr QMargins kPanelTextMargins{4, 2, 4, 2};
@@ -174,6 +172,8 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
         spread = catalogue.at(reading.spreadIndex);
     m_spreadKey = spread ? spread->name : reading.spreadName;
     m_cardCount = std::clamp(spread ? spread->cardCount() : reading.cardCount, 1, int(kMaxCardsInSpread));
+    // The screen never ticks both arcana; should a reading carry both, the major arcana win.
+    m_options = CastOptions{reading.minorOnly && !reading.majorOnly, reading.majorOnly, reading.reversalsAllowed};
 
     makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Please select cards one by one to do a manual reading"),
               twipsRect(142, 240, 2415, 1335), kInstructionBlue, verdanaFont(10, true))
@@ -257,12 +257,9 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
 
     showCardInfo(QStringLiteral("0"));
 
-    // Only the permitted part of the deck lies on the board; majors-only is tested first.
-    int permitted = kFaceDownCount;
-    if (reading.majorOnly)
-        permitted = kMajorOnlyCards;
-    else if (reading.minorOnly)
-        permitted = kMinorOnlyCards;
+    // Only as many face-down cards as the permitted part of the deck holds lie on the board.
+    const std::optional<DrawPool> pool = drawPool(m_options.minorOnly, m_options.majorOnly);
+    const int permitted = pool ? pool->size : kFaceDownCount;
     for (int i = permitted; i < kFaceDownCount; ++i) {
         m_cards[i]->hide();
         m_cards[i]->setEnabled(false);
@@ -346,7 +343,8 @@ void ManualBoard::complete()
     reading.drawnCards.clear();
     reading.orientationFlags.clear();
     reading.reversedCards.clear();
-    for (int k = 0; k < m_cardCount; ++k)
+    m_cast = Cast::begin(m_spreadKey, m_cardCount, m_options);
+    for (int k = 0; m_cast && k < m_cardCount; ++k)
         drawAndPlace(k);
 
     m_host.enterFreshReadingState();
@@ -376,32 +374,18 @@ void ManualBoard::openCardTable()
 void ManualBoard::drawAndPlace(int position)
 {
     CurrentReading& reading = m_context.reading;
-    if (!reading.drawnCards.exists())
-        reading.drawnCards = CardList::filled(1);
-    else
-        reading.drawnCards.append(0);
-    QList<int> flags = reading.orientationFlags.values();
-    flags.resize(reading.drawnCards.size(), 0);
-    reading.orientationFlags = CardList::of(flags);
-
-    const DrawPool pool = *drawPool(reading.majorOnly ? false : reading.minorOnly, reading.majorOnly);
-    const int card = drawDistinctCard(pool, reading.drawnCards, position, m_context.random, repaintPendingWindows);
-    reading.drawnCards.set(position, card);
+    // The position being drawn already has its entry, 0 until its card falls.
+    m_cast->writeCards(reading, CastListShape::WithSpareEntry);
+    const int card = m_cast->drawNext(m_context.random, repaintPendingWindows);
+    m_cast->writeCards(reading, CastListShape::PlacedOnly);
 
     if (!m_table)
         openCardTable();
 
-    bool reversed = false;
-    if (reading.reversalsAllowed) {
-        reversed = decideReversed(m_context.random.next());
-        // The crossing card is turned a quarter instead.
-        if (isCrossingCard(m_spreadKey, position))
-            reversed = false;
-    }
+    // The crossing card is never reversed; it is turned a quarter instead.
+    const bool reversed = m_cast->decideReversal(position, m_context.random);
     m_table->loadCard(position, card, reversed);
-    reading.orientationFlags.set(position, reversed ? 1 : 0);
-    if (reversed)
-        reading.reversedCards.append(card);
+    m_cast->writeCards(reading, CastListShape::PlacedOnly);
 
     // The spread's placement: the card goes to its place, the panel names the next position while the cards are
     // laid, the temporary record holds the cards placed so far and the table grows to them.

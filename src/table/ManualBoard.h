@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Cast.h"
 #include "table/AppContext.h"
 #include "table/ReadingHost.h"
 
@@ -100,6 +101,9 @@ private:
     ReadingHost& m_host;
     QString m_spreadKey;
     int m_cardCount = 0;
+    CastOptions m_options;
+    // The cast the last pick starts; the board's picks only count towards it.
+    std::optional<Cast> m_cast;
     int m_picksMade = 0;
     bool m_completing = false;
     QString m_panelText;
