@@ -163,11 +163,10 @@ const char* const kCastHelp
       "                                          does after a reading (see save); a failure exits 1\n"
       "                            Option values may also be given as --option=VALUE.";
 
-const QStringList kValueOptions
-    = {QStringLiteral("--spread"),     QStringLiteral("--seed"),     QStringLiteral("--name"),
-       QStringLiteral("--dob"),        QStringLiteral("--question"), QStringLiteral("--format"),
-       QStringLiteral("--app-folder"), QStringLiteral("--cards"),    QStringLiteral("--output"),
-       QStringLiteral("--deck")};
+const QStringList kValueOptions = {
+    QStringLiteral("--spread"),   QStringLiteral("--seed"),   QStringLiteral("--name"),       QStringLiteral("--dob"),
+    QStringLiteral("--question"), QStringLiteral("--format"), QStringLiteral("--app-folder"), QStringLiteral("--cards"),
+    QStringLiteral("--output"),   QStringLiteral("--deck")};
 
 QString spreadNamesList()
 {
@@ -258,8 +257,8 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
             } else if (*text == QLatin1String("pdf")) {
                 line.format = OutputFormat::Pdf;
             } else {
-                return usageError(io,
-                                  QStringLiteral("--format must be text, json, html, ansi or pdf, not '%1'").arg(*text));
+                return usageError(
+                    io, QStringLiteral("--format must be text, json, html, ansi or pdf, not '%1'").arg(*text));
             }
         } else {
             return usageError(io, QStringLiteral("cast: unknown argument '%1'").arg(args[i]));
