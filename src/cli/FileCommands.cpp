@@ -250,10 +250,10 @@ QByteArray savedReadingJson(const ReadingRecord& record, const StyledText& text)
 
 int runShow(const QStringList& args, CommandIo& io)
 {
-    const ParsedArguments parsed = parseArguments(
-        args, {QStringLiteral("--app-folder"), QStringLiteral("--format"), QStringLiteral("--output"),
-               QStringLiteral("--deck")},
-        {QStringLiteral("--pictures")});
+    const ParsedArguments parsed = parseArguments(args,
+                                                  {QStringLiteral("--app-folder"), QStringLiteral("--format"),
+                                                   QStringLiteral("--output"), QStringLiteral("--deck")},
+                                                  {QStringLiteral("--pictures")});
     if (parsed.error)
         return usageError(io, QStringLiteral("show: %1").arg(*parsed.error));
     if (parsed.positional.size() != 1)
