@@ -55,10 +55,12 @@ std::variant<Cast, QString> castFromCardList(const Spread& spread, const CastOpt
         return QStringLiteral("no part of the deck matches the options");
     const QStringList entries = list.split(QLatin1Char(','));
     if (entries.size() != cast->cardCount()) {
-        return QStringLiteral("%1 has %2 positions, but %3 cards were given")
-            .arg(spread.name)
-            .arg(cast->cardCount())
-            .arg(list.trimmed().isEmpty() ? 0 : entries.size());
+        const auto counted = [](qsizetype count, const char* one, const char* many) {
+            return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+        };
+        return QStringLiteral("%1 has %2, but %3 given")
+            .arg(spread.name, counted(cast->cardCount(), "position", "positions"),
+                 counted(list.trimmed().isEmpty() ? 0 : entries.size(), "card was", "cards were"));
     }
     for (qsizetype k = 0; k < entries.size(); ++k) {
         const QString entry = entries[k].trimmed();

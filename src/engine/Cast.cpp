@@ -105,7 +105,8 @@ QString Cast::refusalText(CastRefusal refusal, int card) const
     const QString name = Deck::isValidIndex(card) ? Deck::instance().name(card) : QString::number(card);
     switch (refusal) {
     case CastRefusal::Complete:
-        return QStringLiteral("the spread has only %1 positions").arg(m_cardCount);
+        return m_cardCount == 1 ? QStringLiteral("the spread has only 1 position")
+                                : QStringLiteral("the spread has only %1 positions").arg(m_cardCount);
     case CastRefusal::UnknownCard:
         return QStringLiteral("no card has the index %1 (the deck runs from 0 to %2)").arg(card).arg(kDeckSize - 1);
     case CastRefusal::NotAllowed:

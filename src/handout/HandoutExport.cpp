@@ -180,24 +180,26 @@ QString readingTextHtml(const StyledText& text)
 
 QString handoutHtml(const ReadingHandout& handout, const DeckFolder& deck)
 {
-    QString html = QStringLiteral(
-        "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n<style>\n"
-        "body{background:#fff;color:#000;font-family:Verdana,'DejaVu Sans',sans-serif;margin:2em auto;"
-        "max-width:50em;padding:0 1em}\n"
-        "h1{color:#000080;font-size:1.7em;margin-bottom:0.1em}\n"
-        "p.spread-name{color:#800080;font-weight:bold;font-size:1.2em;margin-top:0}\n"
-        "table.details th{color:#008000;text-align:left;padding-right:1em;vertical-align:top}\n"
-        "div.spread{position:relative;margin:2em auto}\n"
-        "div.card{position:absolute;box-sizing:border-box;border:1px solid #969696;background:#fff}\n"
-        "div.card img{display:block;width:100%;height:100%}\n"
-        "div.missing span{display:flex;align-items:center;justify-content:center;height:100%;text-align:center;"
-        "font-size:12px;font-weight:bold;color:#3c3c3c;padding:0 8px}\n"
-        "b.number{position:absolute;left:1px;top:0;color:#f0f;font:900 19px 'Arial Black','DejaVu Sans',sans-serif;"
-        "-webkit-text-stroke:1px #fff;paint-order:stroke fill}\n"
-        "ol.positions li::marker{color:#f0f;font-weight:bold}\n"
-        "hr.end{border:0;border-top:2px solid #000080}\n"
-        "</style>\n</head>\n<body>\n")
-                       .arg(escaped(titleOf(handout)));
+    QString html
+        = QStringLiteral(
+              "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n<style>\n"
+              "body{background:#fff;color:#000;font-family:Verdana,'DejaVu Sans',sans-serif;margin:2em auto;"
+              "max-width:50em;padding:0 1em}\n"
+              "h1{color:#000080;font-size:1.7em;margin-bottom:0.1em}\n"
+              "p.spread-name{color:#800080;font-weight:bold;font-size:1.2em;margin-top:0}\n"
+              "table.details th{color:#008000;text-align:left;padding-right:1em;vertical-align:top}\n"
+              "div.spread{position:relative;margin:2em auto}\n"
+              "div.card{position:absolute;box-sizing:border-box;border:1px solid #969696;background:#fff}\n"
+              "div.card img{display:block;width:100%;height:100%}\n"
+              "div.missing span{display:flex;align-items:center;justify-content:center;height:100%;text-align:center;"
+              "font-size:12px;font-weight:bold;color:#3c3c3c;padding:0 8px}\n"
+              "b.number{position:absolute;left:1px;top:0;color:#f0f;font:900 19px 'Arial Black','DejaVu "
+              "Sans',sans-serif;"
+              "-webkit-text-stroke:1px #fff;paint-order:stroke fill}\n"
+              "ol.positions li::marker{color:#f0f;font-weight:bold}\n"
+              "hr.end{border:0;border-top:2px solid #000080}\n"
+              "</style>\n</head>\n<body>\n")
+              .arg(escaped(titleOf(handout)));
     html += QStringLiteral("<h1>%1</h1>\n").arg(escaped(titleOf(handout)));
     if (const QString spread = spreadTitle(handout.spreadKey); !spread.isEmpty())
         html += QStringLiteral("<p class=\"spread-name\">%1</p>\n").arg(escaped(spread));

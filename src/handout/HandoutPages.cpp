@@ -387,10 +387,10 @@ QPageSize handoutPageSize(const QLocale& locale)
 {
     // The countries whose usual paper is Letter.
     static const QList<QLocale::Territory> letter
-        = {QLocale::UnitedStates, QLocale::Canada,     QLocale::Mexico,     QLocale::Philippines,
-           QLocale::PuertoRico,   QLocale::Chile,      QLocale::Colombia,   QLocale::Venezuela,
-           QLocale::CostaRica,    QLocale::Guatemala,  QLocale::Panama,     QLocale::DominicanRepublic,
-           QLocale::ElSalvador,   QLocale::Nicaragua,  QLocale::Honduras,   QLocale::Belize};
+        = {QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,   QLocale::Philippines,
+           QLocale::PuertoRico,   QLocale::Chile,     QLocale::Colombia, QLocale::Venezuela,
+           QLocale::CostaRica,    QLocale::Guatemala, QLocale::Panama,   QLocale::DominicanRepublic,
+           QLocale::ElSalvador,   QLocale::Nicaragua, QLocale::Honduras, QLocale::Belize};
     return QPageSize(letter.contains(locale.territory()) ? QPageSize::Letter : QPageSize::A4);
 }
 
@@ -415,8 +415,9 @@ QByteArray handoutPdf(const ReadingHandout& handout, const DeckFolder& deck, con
         writer.setResolution(300);
         writer.setPageLayout(handoutPageLayout(locale));
         writer.setCreator(QStringLiteral("Quillmere"));
-        writer.setTitle(handout.querentName.isEmpty() ? QStringLiteral("Tarot Reading")
-                                                      : QStringLiteral("Tarot Reading for %1").arg(handout.querentName));
+        writer.setTitle(handout.querentName.isEmpty()
+                            ? QStringLiteral("Tarot Reading")
+                            : QStringLiteral("Tarot Reading for %1").arg(handout.querentName));
         if (paintHandout(handout, deck, writer) == 0)
             return {};
     }

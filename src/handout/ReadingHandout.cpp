@@ -15,7 +15,8 @@ ReadingHandout handoutOfReading(const CurrentReading& reading, const StyledText&
         const int card = reading.drawnCards.at(k);
         const bool valid = Deck::isValidIndex(card);
         const bool flagged = k < reading.orientationFlags.size() && reading.orientationFlags.at(k) != 0;
-        handout.cards.append(HandoutCard{valid ? card : -1, valid && flagged && !isCrossingCard(reading.spreadName, k)});
+        handout.cards.append(
+            HandoutCard{valid ? card : -1, valid && flagged && !isCrossingCard(reading.spreadName, k)});
     }
     handout.querentName = reading.querentName;
     handout.birthDate = reading.birthDate;
@@ -33,8 +34,8 @@ ReadingHandout handoutOfRecord(const ReadingRecord& record, const StyledText& te
     for (qsizetype k = 0; k < record.cards.size() && k < kMaxCardsInSpread; ++k) {
         const RecordCard& card = record.cards[k];
         const bool valid = Deck::isValidIndex(card.index);
-        handout.cards.append(HandoutCard{valid ? card.index : -1,
-                                         valid && card.reversed && !isCrossingCard(record.spreadName, int(k))});
+        handout.cards.append(
+            HandoutCard{valid ? card.index : -1, valid && card.reversed && !isCrossingCard(record.spreadName, int(k))});
     }
     handout.querentName = record.querentName;
     handout.birthDate = record.birthDate;

@@ -100,8 +100,8 @@ QRectF SpreadPicture::cardsBounds() const
 
 int SpreadPicture::pictureCount() const
 {
-    return static_cast<int>(std::count_if(m_cards.cbegin(), m_cards.cend(),
-                                          [](const PlacedCard& card) { return !card.picture.isNull(); }));
+    return static_cast<int>(
+        std::count_if(m_cards.cbegin(), m_cards.cend(), [](const PlacedCard& card) { return !card.picture.isNull(); }));
 }
 
 void SpreadPicture::paint(QPainter& painter, const QRectF& source, QPointF origin, qreal scale) const

@@ -41,6 +41,8 @@ constexpr int kSplitterHandleWidth = 6;
 constexpr int kWorkspaceMinimumWidth = 240;
 // The width the user gave the reading panel, remembered between runs.
 const QString kPanelWidthKey = QStringLiteral("window/readingPanelWidth");
+// Whether the card tables are fitted to the workspace, remembered once chosen.
+const QString kFitTableKey = QStringLiteral("view/fitTableToWindow");
 
 // The screens and tables a reading opens; Start Again and shutdown close them.
 const char* const kReadingScreens[] = {"frmTarot", "frmManual", "frmDeckEntry", "frmAuto", "frmReading"};
@@ -211,6 +213,15 @@ void MainWindow::buildMenus()
     connect(m_deckMenu, &QMenu::aboutToShow, this, &MainWindow::refreshDeckChoices);
     refreshDeckChoices();
 
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    m_fitTable = view->addAction(QStringLiteral("&Fit Table to Window"));
+    m_fitTable->setObjectName(QStringLiteral("mnuFitTable"));
+    m_fitTable->setCheckable(true);
+    m_fitTable->setChecked(m_context.settings.value(kFitTableKey, false).toBool());
+    setTablesFitWorkspace(m_workspace, m_fitTable->isChecked());
+    connect(m_fitTable, &QAction::toggled, this, &MainWindow::setFitTableToWindow);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* online = help->addAction(QStringLiteral("&Online Help"));
@@ -222,6 +233,24 @@ void MainWindow::buildMenus()
     QAction* about = help->addAction(QStringLiteral("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
+}
+
+void MainWindow::setFitTableToWindow(bool fit)
+{
+    if (m_fitTable->isChecked() != fit) {
+        // The action's toggle comes back here.
+        m_fitTable->setChecked(fit);
+        return;
+    }
+    setTablesFitWorkspace(m_workspace, fit);
+    // A settings file that cannot be written costs only the memory of the choice.
+    m_context.settings.setValue(kFitTableKey, fit);
+    m_context.settings.sync();
+}
+
+bool MainWindow::fitsTableToWindow() const
+{
+    return m_fitTable->isChecked();
 }
 
 void MainWindow::refreshDeckChoices()

@@ -94,6 +94,12 @@ public:
     // Every open card table and board shows the deck anew, for the density of the screen the window is on now.
     void showDeckEverywhere(const DeckFolder& deck);
 
+    // View > Fit Table to Window ("mnuFitTable", in "mnuView"): off, every card table keeps its design size and
+    // scrolls in the workspace; on, every card table open now or later is scaled to fit the workspace left of the
+    // reading panel and refitted as the window or the panel changes. The choice is remembered for the next start.
+    void setFitTableToWindow(bool fit);
+    bool fitsTableToWindow() const;
+
     // The reader's journal, in a window of its own (one at a time).
     JournalWindow* showJournal();
     // Who asks the journal's questions (emptying the trash, deleting a profile); without one, every such question
@@ -130,6 +136,7 @@ private:
     int m_panelWidth = 0;
     QAction* m_newReading = nullptr;
     QMenu* m_deckMenu = nullptr;
+    QAction* m_fitTable = nullptr;
     QActionGroup* m_deckChoices = nullptr;
     // Ends the deck choices; what the Deck menu offers besides them comes after it.
     QAction* m_deckChoicesEnd = nullptr;

@@ -40,8 +40,8 @@ public:
                          const QStringList& filters, QString* chosenFilter) override
     {
         QString filter = filters.value(0);
-        const QString path = QFileDialog::getSaveFileName(parent, title, suggestedPath,
-                                                          filters.join(QStringLiteral(";;")), &filter);
+        const QString path
+            = QFileDialog::getSaveFileName(parent, title, suggestedPath, filters.join(QStringLiteral(";;")), &filter);
         if (chosenFilter)
             *chosenFilter = filter;
         return path;
@@ -88,16 +88,16 @@ ReadingExport::ReadingExport(AppContext& context, QMdiArea* workspace, ReadingPa
 
 void ReadingExport::addTo(QMenu* menu, QAction* before)
 {
-    const auto add = [&](const char* name, const QString& text, void (ReadingExport::*slot)(),
-                         QKeySequence shortcut = {}) {
-        auto* action = new QAction(text, menu);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(shortcut);
-        action->setEnabled(false);
-        connect(action, &QAction::triggered, this, slot);
-        menu->insertAction(before, action);
-        m_actions.append(action);
-    };
+    const auto add
+        = [&](const char* name, const QString& text, void (ReadingExport::*slot)(), QKeySequence shortcut = {}) {
+              auto* action = new QAction(text, menu);
+              action->setObjectName(QLatin1String(name));
+              action->setShortcut(shortcut);
+              action->setEnabled(false);
+              connect(action, &QAction::triggered, this, slot);
+              menu->insertAction(before, action);
+              m_actions.append(action);
+          };
     add("mnuPrint", QStringLiteral("&Print\u2026"), &ReadingExport::print, QKeySequence::Print);
     add("mnuSavePdf", QStringLiteral("Save as P&DF\u2026"), &ReadingExport::saveAsPdf);
     add("mnuExportReading", QStringLiteral("&Export Reading\u2026"), &ReadingExport::exportReading);
@@ -259,8 +259,8 @@ void ReadingExport::exportReading()
 {
     const ReadingHandout handout = currentHandout();
     QString filter;
-    QString path = askPath(QStringLiteral("Export Reading"), QStringLiteral("html"), {kHtmlFilter, kMarkdownFilter},
-                           &filter);
+    QString path
+        = askPath(QStringLiteral("Export Reading"), QStringLiteral("html"), {kHtmlFilter, kMarkdownFilter}, &filter);
     if (path.isEmpty())
         return;
     const bool markdown = filter == kMarkdownFilter || path.endsWith(QLatin1String(".md"), Qt::CaseInsensitive)

@@ -4,6 +4,7 @@
 #include "content/Twips.h"
 #include "table/CardPicture.h"
 
+#include <QDynamicPropertyChangeEvent>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -13,7 +14,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
-#include <functional>
+#include <algorithm>
 
 namespace quillmere {
 
@@ -45,29 +46,112 @@ public:
     }
 };
 
-// Runs a step whenever the workspace's visible part changes size, for as long as the window lives.
-class WorkspaceFollower : public QObject
+// The dynamic property of a workspace that says its card tables are fitted to it.
+const char* const kFitTablesProperty = "quillmereFitsTables";
+
+// The card's picture upright for a table drawn at scale on a screen of devicePixelRatio. It is read as for a screen
+// of both ratios together, so the file at twice the card size is taken wherever the scaled card needs its pixels,
+// then brought smoothly to exactly the screen's pixels of the scaled size and marked with the screen's ratio.
+QImage scaledCardPicture(const DeckFolder& deck, int cardIndex, qreal devicePixelRatio, double scale)
+{
+    if (scale == 1)
+        return loadCardPicture(deck, cardIndex, devicePixelRatio);
+    QImage picture = loadCardPicture(deck, cardIndex, devicePixelRatio * scale);
+    if (picture.isNull())
+        return picture;
+    const qreal ratio = std::max<qreal>(1, devicePixelRatio);
+    const QSizeF shown = picture.deviceIndependentSize() * scale;
+    const QSize pixels(std::max(1, qRound(shown.width() * ratio)), std::max(1, qRound(shown.height() * ratio)));
+    if (picture.size() != pixels)
+        picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+// Keeps a table's window in step with the workspace: it follows the table's size and the workspace's visible part,
+// scales the table to fit that part while the workspace fits its tables, and shows the first position of a table
+// that scrolls. Lives as long as the window.
+class TableWindowFitter : public QObject
 {
 public:
-    WorkspaceFollower(QWidget* viewport, QObject* window, std::function<void()> step)
+    TableWindowFitter(QMdiArea* workspace, QMdiSubWindow* window, QScrollArea* area, CardTable* table)
         : QObject(window)
-        , m_viewport(viewport)
-        , m_step(std::move(step))
+        , m_workspace(workspace)
+        , m_window(window)
+        , m_area(area)
+        , m_table(table)
     {
-        viewport->installEventFilter(this);
+        workspace->installEventFilter(this);
+        workspace->viewport()->installEventFilter(this);
+        connect(table, &CardTable::tableResized, this, &TableWindowFitter::follow);
+    }
+
+    void follow()
+    {
+        // Scaling the table resizes it, which would ask for the same step again.
+        if (m_following)
+            return;
+        m_following = true;
+        fit();
+        showFirstPosition();
+        m_following = false;
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_viewport && event->type() == QEvent::Resize)
-            m_step();
+        if (watched == m_workspace->viewport() && event->type() == QEvent::Resize)
+            follow();
+        else if (watched == m_workspace && event->type() == QEvent::DynamicPropertyChange
+                 && static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kFitTablesProperty)
+            follow();
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    QWidget* m_viewport;
-    std::function<void()> m_step;
+    // The window takes the table's size, but never more than the workspace shows; the rest scrolls. A fitted table
+    // is first scaled to what the workspace shows, less the window's frame.
+    void fit()
+    {
+        const bool fitted = tablesFitWorkspace(m_workspace);
+        const Qt::ScrollBarPolicy policy = fitted ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+        m_area->setHorizontalScrollBarPolicy(policy);
+        m_area->setVerticalScrollBarPolicy(policy);
+        const QSize visible = m_workspace->viewport()->size();
+        if (!fitted) {
+            m_table->setScale(1);
+        } else if (!visible.isEmpty()) {
+            const QSize frame = (m_window->sizeHint() - m_area->sizeHint()).expandedTo(QSize(0, 0));
+            m_table->setScale(fittedTableScale(m_table->designSize(), visible - frame));
+        }
+        m_area->updateGeometry();
+        QSize wanted = m_window->sizeHint();
+        if (visible.width() > 0 && visible.height() > 0) {
+            // A scroll bar in one direction takes room from the other, which the window gives back where it can.
+            if (!fitted) {
+                const int scrollBar = m_area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area);
+                if (wanted.height() > visible.height())
+                    wanted.rwidth() += scrollBar;
+                if (wanted.width() > visible.width())
+                    wanted.rheight() += scrollBar;
+            }
+            wanted = wanted.boundedTo(visible);
+        }
+        m_window->resize(wanted);
+    }
+
+    // A table that scrolls shows the first position: the Chakra column, read from the bottom, opens at its foot.
+    void showFirstPosition()
+    {
+        if (CardBox* first = m_table->box(0); first && first->isVisibleTo(m_table))
+            m_area->ensureWidgetVisible(first, 0, 0);
+    }
+
+    QMdiArea* m_workspace;
+    QMdiSubWindow* m_window;
+    QScrollArea* m_area;
+    CardTable* m_table;
+    bool m_following = false;
 };
 
 // A position number: magenta in its own font, drawn with a thin light outline so it reads on any card.
@@ -111,17 +195,16 @@ CardBox::CardBox(int index, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 
     m_label->setObjectName(QStringLiteral("lbl_%1").arg(index));
-    m_label->setFont(positionLabelFont());
     QPalette labelPalette = m_label->palette();
     labelPalette.setColor(QPalette::WindowText, QColor(255, 0, 255));
     m_label->setPalette(labelPalette);
     m_label->setAutoFillBackground(false);
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label->setGeometry(twipsToPixels(index == 6 ? kSeventhLabelLeft : 0), 0, twipsToPixels(kLabelWidth),
-                         twipsToPixels(kLabelHeight));
+    placeNumber();
     m_label->hide();
 
+    m_designSize = emptyCardBoxSize();
     resize(emptyCardBoxSize());
     setPlace(startPlace(index));
     hide();
@@ -136,12 +219,44 @@ void CardBox::setPicture(const QImage& picture)
     }
     setPixmap(QPixmap::fromImage(picture));
     resize(logicalSize(picture));
+    m_designSize = picture.deviceIndependentSize() / m_scale;
 }
 
 void CardBox::setPlace(TwipsPoint place)
 {
     m_place = place;
-    move(twipsToPixels(place.left), twipsToPixels(place.top));
+    move(scaled(twipsToPixels(place.left)), scaled(twipsToPixels(place.top)));
+}
+
+void CardBox::setScale(double scale)
+{
+    if (!(scale > 0))
+        return;
+    m_scale = scale;
+    setPlace(m_place);
+    placeNumber();
+    if (m_picture.isNull())
+        showEmpty();
+}
+
+int CardBox::scaled(int pixels) const
+{
+    return m_scale == 1 ? pixels : qRound(pixels * m_scale);
+}
+
+void CardBox::placeNumber()
+{
+    m_label->setGeometry(scaled(twipsToPixels(m_index == 6 ? kSeventhLabelLeft : 0)), 0,
+                         scaled(twipsToPixels(kLabelWidth)), scaled(twipsToPixels(kLabelHeight)));
+    QFont font = positionLabelFont();
+    if (m_scale != 1)
+        font.setPointSizeF(font.pointSizeF() * m_scale);
+    m_label->setFont(font);
+}
+
+void CardBox::showEmpty()
+{
+    resize(std::max(1, qRound(m_designSize.width() * m_scale)), std::max(1, qRound(m_designSize.height() * m_scale)));
 }
 
 CardTable::CardTable(const AppFolder& folder, QWidget* parent)
@@ -185,7 +300,7 @@ void CardTable::setDeck(DeckFolder deck)
 void CardTable::loadUpright(CardBox& cardBox) const
 {
     // The screen's density: a table not yet shown takes the one of the screen it will open on.
-    cardBox.m_upright = loadCardPicture(m_deck, cardBox.m_cardIndex, devicePixelRatioF());
+    cardBox.m_upright = scaledCardPicture(m_deck, cardBox.m_cardIndex, devicePixelRatioF(), m_scale);
 }
 
 QImage CardTable::lyingPicture(const CardBox& cardBox)
@@ -258,8 +373,61 @@ void CardTable::sizeToCards(int cardCount)
     for (int i = 0; i < std::min(cardCount, static_cast<int>(kBoxCount)); ++i)
         places.append(m_boxes[i]->place());
     m_size = cardTableSize(cardCount, places);
-    setFixedSize(twipsToPixels(m_size.width), twipsToPixels(m_size.height));
+    applySize();
     Q_EMIT tableResized();
+}
+
+QSize CardTable::designSize() const
+{
+    return {twipsToPixels(m_size.width), twipsToPixels(m_size.height)};
+}
+
+void CardTable::setScale(double scale)
+{
+    if (!(scale > 0) || scale == m_scale)
+        return;
+    m_scale = scale;
+    for (CardBox* cardBox : m_boxes) {
+        cardBox->setScale(scale);
+        if (cardBox->m_holdsCard) {
+            loadUpright(*cardBox);
+            cardBox->setPicture(lyingPicture(*cardBox));
+            // A picture gone since it was first read leaves the box empty at its scaled size.
+            if (cardBox->m_picture.isNull())
+                cardBox->showEmpty();
+        }
+    }
+    applySize();
+    Q_EMIT tableResized();
+}
+
+void CardTable::applySize()
+{
+    const QSize design = designSize();
+    if (m_scale == 1)
+        setFixedSize(design);
+    else
+        setFixedSize(std::max(1, qRound(design.width() * m_scale)), std::max(1, qRound(design.height() * m_scale)));
+}
+
+double fittedTableScale(QSize designSize, QSize available)
+{
+    if (designSize.isEmpty() || available.isEmpty())
+        return 1;
+    const double across = double(available.width()) / designSize.width();
+    const double down = double(available.height()) / designSize.height();
+    return std::min({across, down, kMaxFittedTableScale});
+}
+
+void setTablesFitWorkspace(QMdiArea* workspace, bool fit)
+{
+    if (workspace)
+        workspace->setProperty(kFitTablesProperty, fit);
+}
+
+bool tablesFitWorkspace(const QMdiArea* workspace)
+{
+    return workspace && workspace->property(kFitTablesProperty).toBool();
 }
 
 QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)
@@ -281,39 +449,11 @@ QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)
     window->setWindowTitle(QStringLiteral("Quillmere v1.0"));
     window->setObjectName(table->objectName() + QStringLiteral("Window"));
 
-    // The window takes the table's size, but never more than the workspace shows; the rest scrolls.
-    const auto fit = [workspace, window, scrollArea] {
-        scrollArea->updateGeometry();
-        QSize wanted = window->sizeHint();
-        const QSize visible = workspace->viewport()->size();
-        if (visible.width() > 0 && visible.height() > 0) {
-            // A scroll bar in one direction takes room from the other, which the window gives back where it can.
-            const int scrollBar = scrollArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea);
-            if (wanted.height() > visible.height())
-                wanted.rwidth() += scrollBar;
-            if (wanted.width() > visible.width())
-                wanted.rheight() += scrollBar;
-            wanted = wanted.boundedTo(visible);
-        }
-        window->resize(wanted);
-    };
-    // A table that scrolls shows the first position: the Chakra column, read from the bottom, opens at its foot.
-    const auto showFirstPosition = [scrollArea, table] {
-        if (CardBox* first = table->box(0); first && first->isVisibleTo(table))
-            scrollArea->ensureWidgetVisible(first, 0, 0);
-    };
-    QObject::connect(table, &CardTable::tableResized, window, fit);
-    QObject::connect(table, &CardTable::tableResized, window, showFirstPosition);
-    // The window never reaches past the workspace's visible part, so it never slides under the reading panel.
-    auto* follower = new WorkspaceFollower(workspace->viewport(), window, [fit, showFirstPosition] {
-        fit();
-        showFirstPosition();
-    });
-    Q_UNUSED(follower);
-    fit();
+    auto* fitter = new TableWindowFitter(workspace, window, scrollArea, table);
+    fitter->follow();
     window->move(0, 0);
     window->show();
-    showFirstPosition();
+    fitter->follow();
     return window;
 }
 

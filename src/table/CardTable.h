@@ -15,7 +15,8 @@ class QMdiSubWindow;
 namespace quillmere {
 
 // One card box of a card table: the card's picture, sized to it, with the position number in its top-left
-// corner. Box i of a table has the objectName "p_i" and its number label "lbl_i".
+// corner. Box i of a table has the objectName "p_i" and its number label "lbl_i". A table drawn at another scale
+// than its design (View > Fit Table to Window) scales the box's place, its empty size and its number with it.
 class CardBox : public QLabel
 {
     Q_OBJECT
@@ -32,6 +33,11 @@ public:
     void setPlace(TwipsPoint place);
     QLabel* numberLabel() const { return m_label; }
 
+    // The scale the box is drawn at: 1 is the design layout in twips. The place, the number's place and font and
+    // the size of an empty box follow it; a picture is given at the scaled size by the table.
+    double scale() const { return m_scale; }
+    void setScale(double scale);
+
     // The card the box was last given and how it lies; -1 when none.
     int cardIndex() const { return m_cardIndex; }
     bool isReversed() const { return m_reversed; }
@@ -39,10 +45,18 @@ public:
 
 private:
     friend class CardTable;
+    int scaled(int pixels) const;
+    void placeNumber();
+    // Sizes a box without a picture to its design size at the box's scale.
+    void showEmpty();
+
     int m_index;
     QLabel* m_label;
     QImage m_picture;
     TwipsPoint m_place;
+    double m_scale = 1;
+    // The box's size at scale 1: an empty box keeps it, scaled.
+    QSizeF m_designSize;
     int m_cardIndex = -1;
     bool m_reversed = false;
     bool m_quarterTurned = false;
@@ -90,6 +104,15 @@ public:
     const QString& spreadKey() const { return m_spreadKey; }
     // The table's size in twips, as last set by sizeToCards.
     TwipsSize sizeInTwips() const { return m_size; }
+    // The table's size in pixels at scale 1, the design layout.
+    QSize designSize() const;
+
+    // Draws the whole table at this scale, its geometry kept in proportion: places, box sizes and numbers are
+    // scaled, and the cards are read again for the scaled size and the screen's density (from the files at twice
+    // the card size where that needs more pixels), so nothing blurs. 1, the start, is the exact design layout.
+    // A scale that is not above 0 is ignored.
+    double scale() const { return m_scale; }
+    void setScale(double scale);
 
 Q_SIGNALS:
     // The table took a new size; the window holding it follows.
@@ -101,14 +124,31 @@ private:
     // The box's card as it lies: upright, reversed or turned a quarter.
     static QImage lyingPicture(const CardBox& cardBox);
 
+    void applySize();
+
     DeckFolder m_deck;
     QString m_spreadKey;
     QList<CardBox*> m_boxes;
     TwipsSize m_size;
+    double m_scale = 1;
 };
 
-// Puts the table into the workspace as a child window at its top-left corner; the window scrolls the table when
-// it is larger than the workspace and follows the table's size. The window owns the table and deletes itself
+// The largest scale a fitted table is drawn at: beyond twice the design the cards' largest files give out.
+inline constexpr double kMaxFittedTableScale = 2;
+
+// The scale at which a table of designSize fills as much of available as it can, in proportion: the smaller of the
+// two ratios, at most kMaxFittedTableScale. 1 when either size is empty.
+double fittedTableScale(QSize designSize, QSize available);
+
+// Whether the card tables of the workspace are fitted to it (View > Fit Table to Window) rather than shown at their
+// design size with scrolling. Off unless set; every table window of the workspace follows a change at once.
+void setTablesFitWorkspace(QMdiArea* workspace, bool fit);
+bool tablesFitWorkspace(const QMdiArea* workspace);
+
+// Puts the table into the workspace as a child window at its top-left corner. Normally the window scrolls the
+// table when it is larger than the workspace (opening with position 1 in view) and follows the table's size; when
+// the workspace fits its tables, the table is scaled to fill the workspace's visible part without scrolling, and
+// refitted whenever that part or the table's design size changes. The window owns the table and deletes itself
 // when closed.
 QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table);
 

@@ -263,6 +263,8 @@ void CastTest::refusalsInWords()
     Cast minor = begun(kThreeCards, CastOptions{true, false, false});
     QCOMPARE(minor.refusalText(CastRefusal::NotAllowed, 6), QStringLiteral("The Fool is not in the minor arcana"));
     QCOMPARE(minor.refusalText(CastRefusal::Complete, 0), QStringLiteral("the spread has only 3 positions"));
+    QCOMPARE(begun(QStringLiteral("One Card"), CastOptions{}).refusalText(CastRefusal::Complete, 0),
+             QStringLiteral("the spread has only 1 position"));
 }
 
 void CastTest::writtenLists_data()

@@ -132,8 +132,10 @@ void CliCardsTest::badLists_data()
     QTest::newRow("too few") << cast("Three Cards", QStringLiteral("1,2"))
                              << QStringLiteral("Three Cards has 3 positions, but 2 cards were given");
     QTest::newRow("too many") << cast("One Card", QStringLiteral("1,2"))
-                              << QStringLiteral("One Card has 1 positions, but 2 cards were given");
+                              << QStringLiteral("One Card has 1 position, but 2 cards were given");
     QTest::newRow("empty list") << cast("Three Cards", QString()) << QStringLiteral("but 0 cards were given");
+    QTest::newRow("one too few") << cast("Two Cards", QStringLiteral("3"))
+                                 << QStringLiteral("Two Cards has 2 positions, but 1 card was given");
     QTest::newRow("empty list, one position")
         << cast("One Card", QString()) << QStringLiteral("card 1 (''): no card is called that");
     QTest::newRow("minor card, major only") << cast("One Card", QStringLiteral("57"), {QStringLiteral("--only-major")})

@@ -25,8 +25,8 @@ using namespace quillmere::test;
 
 namespace {
 
-const char* const kCommands[] = {"mnuPrint",          "mnuSavePdf",        "mnuExportReading", "mnuSaveTableImage",
-                                 "mnuCopyTableImage", "mnuCopyText",       "mnuCopyRichText"};
+const char* const kCommands[] = {"mnuPrint",          "mnuSavePdf",  "mnuExportReading", "mnuSaveTableImage",
+                                 "mnuCopyTableImage", "mnuCopyText", "mnuCopyRichText"};
 
 // Answers every save dialog with the next path of a list (the empty text: cancelled) and the filter given.
 class AnsweringChooser final : public FileChooser
@@ -137,8 +137,8 @@ private Q_SLOTS:
         const QString out = app.dir.filePath(QStringLiteral("out"));
         QDir().mkpath(out);
         // The suffix is added when the name has none.
-        chooser.paths = {out + QStringLiteral("/reading"), out + QStringLiteral("/page"),
-                         out + QStringLiteral("/table.png")};
+        chooser.paths
+            = {out + QStringLiteral("/reading"), out + QStringLiteral("/page"), out + QStringLiteral("/table.png")};
         command(window, "mnuSavePdf")->trigger();
         command(window, "mnuExportReading")->trigger();
         command(window, "mnuSaveTableImage")->trigger();
@@ -166,7 +166,8 @@ private Q_SLOTS:
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QVERIFY(copied->hasHtml());
         // A saved reading's text has no separators; its headings are bold and coloured.
-        QVERIFY(copied->html().contains(QStringLiteral("<span style=\"color:#008080;font-weight:bold\">Card 2</span>")));
+        QVERIFY(
+            copied->html().contains(QStringLiteral("<span style=\"color:#008080;font-weight:bold\">Card 2</span>")));
         QCOMPARE(copied->text(), plain);
         command(window, "mnuCopyTableImage")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().size(), cardTable->size() * 2);

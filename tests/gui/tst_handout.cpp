@@ -64,16 +64,12 @@ QString classicDeck()
     return QStringLiteral(QUILLMERE_STAGE_DIR "/decks/classic-1909");
 }
 
-const QStringList kCelticCast = {QStringLiteral("cast"),
-                                 QStringLiteral("--spread"),
-                                 QStringLiteral("Celtic Cross"),
-                                 QStringLiteral("--reversals"),
-                                 QStringLiteral("--seed"),
-                                 QStringLiteral("7"),
-                                 QStringLiteral("--name"),
-                                 QStringLiteral("Jane Doe"),
-                                 QStringLiteral("--question"),
-                                 QStringLiteral("Will it work? See www.example.org/faq.")};
+const QStringList kCelticCast
+    = {QStringLiteral("cast"),         QStringLiteral("--spread"),
+       QStringLiteral("Celtic Cross"), QStringLiteral("--reversals"),
+       QStringLiteral("--seed"),       QStringLiteral("7"),
+       QStringLiteral("--name"),       QStringLiteral("Jane Doe"),
+       QStringLiteral("--question"),   QStringLiteral("Will it work? See www.example.org/faq.")};
 
 // The pages of a PDF as text, one string per page.
 QStringList pdfPages(const QString& pdf)
@@ -162,9 +158,10 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("reading.pdf"));
-        const Run made = runCli(kCelticCast
-                                + QStringList{QStringLiteral("--format"), QStringLiteral("pdf"),
-                                              QStringLiteral("--output"), pdf, QStringLiteral("--deck"), classicDeck()});
+        const Run made
+            = runCli(kCelticCast
+                     + QStringList{QStringLiteral("--format"), QStringLiteral("pdf"), QStringLiteral("--output"), pdf,
+                                   QStringLiteral("--deck"), classicDeck()});
         QVERIFY2(made.exitCode == 0, qPrintable(made.err));
         QVERIFY(made.out.isEmpty());
         const Run json = runCli(kCelticCast + QStringList{QStringLiteral("--format"), QStringLiteral("json")});
@@ -176,7 +173,8 @@ private Q_SLOTS:
         QVERIFY(pageCount >= 3);
         QCOMPARE(pages.size(), pageCount);
         for (int p = 0; p < pageCount; ++p)
-            QVERIFY2(pages[p].contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pageCount)), qPrintable(pages[p]));
+            QVERIFY2(pages[p].contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pageCount)),
+                     qPrintable(pages[p]));
         // Page one: the title, the querent, the spread's positions with their cards.
         QVERIFY(pages[0].contains(QStringLiteral("Tarot Reading for Jane Doe")));
         QVERIFY(pages[0].contains(QStringLiteral("Celtic Cross Spread")));
@@ -275,10 +273,10 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString page = dir.filePath(QStringLiteral("reading.html"));
-        const Run made = runCli(kCelticCast
-                                + QStringList{QStringLiteral("--format"), QStringLiteral("html"),
-                                              QStringLiteral("--pictures"), QStringLiteral("--output"), page,
-                                              QStringLiteral("--deck"), classicDeck()});
+        const Run made
+            = runCli(kCelticCast
+                     + QStringList{QStringLiteral("--format"), QStringLiteral("html"), QStringLiteral("--pictures"),
+                                   QStringLiteral("--output"), page, QStringLiteral("--deck"), classicDeck()});
         QVERIFY2(made.exitCode == 0, qPrintable(made.err));
         const QString html = QString::fromUtf8(fileBytes(page));
         const QRegularExpression image(QStringLiteral("<img src=\"data:image/(jpeg|png);base64,([A-Za-z0-9+/=]+)\""));
@@ -297,10 +295,10 @@ private Q_SLOTS:
         QVERIFY(document.toPlainText().contains(QStringLiteral("Jane Doe")));
 
         QDir().mkpath(dir.filePath(QStringLiteral("empty")));
-        const Run bare = runCli(kCelticCast
-                                + QStringList{QStringLiteral("--format"), QStringLiteral("html"),
-                                              QStringLiteral("--pictures"), QStringLiteral("--deck"),
-                                              dir.filePath(QStringLiteral("empty"))});
+        const Run bare
+            = runCli(kCelticCast
+                     + QStringList{QStringLiteral("--format"), QStringLiteral("html"), QStringLiteral("--pictures"),
+                                   QStringLiteral("--deck"), dir.filePath(QStringLiteral("empty"))});
         QCOMPARE(bare.exitCode, 0);
         QCOMPARE(bare.out.count("<img "), 0);
         QCOMPARE(bare.out.count("class=\"card missing\""), 10);
@@ -375,10 +373,12 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString target = dir.filePath(QStringLiteral("out"));
         QVERIFY(QDir().mkpath(target));
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                              | QFileDevice::ExeGroup | QFileDevice::ExeOther);
-        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                          | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        QFile::setPermissions(dir.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                  | QFileDevice::ExeGroup | QFileDevice::ExeOther);
+        QFile::setPermissions(target,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                  | QFileDevice::ReadOther | QFileDevice::ExeOther);
         const std::function<void()> child = readOnlyFolder ? std::function<void()>([] {
             if (setgid(65534) != 0 || setuid(65534) != 0)
                 _exit(99);
@@ -391,11 +391,11 @@ private Q_SLOTS:
         if (readOnlyFolder && getuid() != 0)
             QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const QString pdf = target + QStringLiteral("/reading.pdf");
-        const Run run = runCli(kCelticCast
-                                   + QStringList{QStringLiteral("--format"), QStringLiteral("pdf"),
-                                                 QStringLiteral("--output"), pdf, QStringLiteral("--deck"),
-                                                 classicDeck()},
-                               readOnlyFolder && getuid() == 0 ? child : (readOnlyFolder ? nullptr : child));
+        const Run run
+            = runCli(kCelticCast
+                         + QStringList{QStringLiteral("--format"), QStringLiteral("pdf"), QStringLiteral("--output"),
+                                       pdf, QStringLiteral("--deck"), classicDeck()},
+                     readOnlyFolder && getuid() == 0 ? child : (readOnlyFolder ? nullptr : child));
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(pdf), qPrintable(run.err));
         QVERIFY(QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
@@ -407,8 +407,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("pdf without output") << QStringList{QStringLiteral("--format"), QStringLiteral("pdf")}
                                             << QStringLiteral("--format pdf needs --output FILE");
-        QTest::newRow("pictures without html") << QStringList{QStringLiteral("--pictures")}
-                                               << QStringLiteral("--pictures goes with --format html");
+        QTest::newRow("pictures without html")
+            << QStringList{QStringLiteral("--pictures")} << QStringLiteral("--pictures goes with --format html");
         QTest::newRow("deck that is no folder")
             << QStringList{QStringLiteral("--format"), QStringLiteral("html"), QStringLiteral("--pictures"),
                            QStringLiteral("--deck"), QStringLiteral("/nonexistent")}

@@ -1,3 +1,4 @@
+#include "TableTestSupport.h"
 #include "TestSupport.h"
 
 #include "app/DesktopServices.h"
@@ -9,6 +10,7 @@
 #include "screens/ReadingPane.h"
 #include "screens/SaveReadingDialog.h"
 #include "screens/SpreadScreen.h"
+#include "table/CardPicture.h"
 #include "table/CardTable.h"
 
 #include <QAction>
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -90,6 +93,15 @@ private Q_SLOTS:
     void readingPanelWidthIsRemembered();
     void cardTableCannotBeLost();
     void tallTableOpensAtItsFirstPosition();
+    void initTestCase();
+    void fittedTableFillsTheWorkspace_data();
+    void fittedTableFillsTheWorkspace();
+    void fittedTableFollowsTheWorkspace();
+    void fitTableIsRemembered();
+
+private:
+    // One deck of marked pictures at the card size and at twice it, shared by the tests that look at pictures.
+    QTemporaryDir m_deckDir;
 };
 
 void TestWorkspace::dialogsOfferOnlyACloseBox_data()
@@ -287,6 +299,84 @@ bool insideWorkspace(MainWindow& window, QWidget* tableWindow)
     return window.workspace()->viewport()->rect().contains(tableWindow->geometry());
 }
 
+const QColor kField(200, 200, 200);
+
+// The app's old cards folder becomes the marked deck (rN.png with a light field, rN@2x.png a shade darker).
+void useMarkedDeck(TestApp& app, const QString& deck)
+{
+    const QString cards = app.folder.cardsFolder();
+    QDir(cards).removeRecursively();
+    QVERIFY(QFile::link(deck, cards));
+}
+
+CardTable* tableIn(QMdiSubWindow* tableWindow)
+{
+    auto* area = qobject_cast<QScrollArea*>(tableWindow->widget());
+    return area ? qobject_cast<CardTable*>(area->widget()) : nullptr;
+}
+
+// Where a box, its number and the number's font are, as drawn.
+struct BoxLayout
+{
+    QRect box;
+    QRect number;
+    qreal numberPoints;
+};
+
+QList<BoxLayout> layoutOf(const CardTable& table, int cardCount)
+{
+    QList<BoxLayout> layout;
+    for (int k = 0; k < cardCount; ++k) {
+        const CardBox* box = table.box(k);
+        layout.append({box->geometry(), box->numberLabel()->geometry(), box->numberLabel()->font().pointSizeF()});
+    }
+    return layout;
+}
+
+// The field of a marked picture, away from its red quarter, its corner block and its number, as the card lies.
+QColor fieldColour(const CardBox& box)
+{
+    const QImage& picture = box.picture();
+    const QPoint field = box.isQuarterTurned() ? QPoint(picture.width() * 3 / 4, picture.height() * 3 / 4)
+                                               : QPoint(picture.width() * 3 / 4, picture.height() / 4);
+    return picture.pixelColor(field);
+}
+
+bool nearColour(const QColor& a, const QColor& b)
+{
+    return qAbs(a.red() - b.red()) <= 3 && qAbs(a.green() - b.green()) <= 3 && qAbs(a.blue() - b.blue()) <= 3;
+}
+
+bool within(double shown, double expected, double tolerance = 1)
+{
+    return qAbs(shown - expected) <= tolerance;
+}
+
+// The table fits the workspace: its window inside the visible part, no scroll bar, the whole table in view and
+// as large as the room allows in one direction (or at the largest scale).
+void verifyFitted(MainWindow& window, QMdiSubWindow* tableWindow)
+{
+    CardTable* table = tableIn(tableWindow);
+    auto* area = qobject_cast<QScrollArea*>(tableWindow->widget());
+    QVERIFY2(insideWorkspace(window, tableWindow),
+             qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                            .arg(tableWindow->width())
+                            .arg(tableWindow->height())
+                            .arg(window.workspace()->viewport()->width())
+                            .arg(window.workspace()->viewport()->height())));
+    QVERIFY(!area->horizontalScrollBar()->isVisible());
+    QVERIFY(!area->verticalScrollBar()->isVisible());
+    QVERIFY(area->viewport()->rect().contains(table->geometry()));
+    const QSize room = window.workspace()->viewport()->size();
+    QVERIFY2(table->scale() == kMaxFittedTableScale || tableWindow->width() >= room.width() - 1
+                 || tableWindow->height() >= room.height() - 1,
+             qPrintable(QStringLiteral("scale %1").arg(table->scale())));
+    // In proportion.
+    const QSize design = table->designSize();
+    QVERIFY(within(table->width(), design.width() * table->scale()));
+    QVERIFY(within(table->height(), design.height() * table->scale()));
+}
+
 } // namespace
 
 void TestWorkspace::cardTableCannotBeLost()
@@ -343,6 +433,180 @@ void TestWorkspace::tallTableOpensAtItsFirstPosition()
     const QRect first(table->box(0)->mapTo(area->viewport(), QPoint(0, 0)), table->box(0)->size());
     QVERIFY2(area->viewport()->rect().contains(first),
              qPrintable(QStringLiteral("%1,%2").arg(first.y()).arg(area->viewport()->height())));
+}
+
+void TestWorkspace::initTestCase()
+{
+    QVERIFY(m_deckDir.isValid());
+    quillmere::testing::writeMarkedDeck(m_deckDir.path(), kField, true);
+}
+
+void TestWorkspace::fittedTableFillsTheWorkspace_data()
+{
+    QTest::addColumn<QString>("spread");
+    QTest::addColumn<QSize>("windowSize");
+    for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
+        for (const char* spread :
+             {"Celtic Cross", "The Line Spread", "Four Seasons Spread(Cortese/Reed)", "Seven Card Chakra Layout"}) {
+            QTest::addRow("%s, %dx%d", spread, size.width(), size.height()) << QString::fromLatin1(spread) << size;
+        }
+    }
+}
+
+// Off, the table lies exactly as designed; on, the whole of it is scaled into the workspace in proportion, boxes,
+// numbers and all, with pictures sharp at their new size; off again, the design layout is back to the pixel.
+void TestWorkspace::fittedTableFillsTheWorkspace()
+{
+    QFETCH(QString, spread);
+    QFETCH(QSize, windowSize);
+    TestApp app;
+    useMarkedDeck(app, m_deckDir.path());
+    MainWindow window(app.context);
+    window.resize(windowSize);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* fit = window.findChild<QAction*>(QStringLiteral("mnuFitTable"));
+    QVERIFY(fit);
+    QVERIFY(fit->isCheckable());
+    QVERIFY(!fit->isChecked());
+    QCOMPARE(fit->text(), QStringLiteral("&Fit Table to Window"));
+    QVERIFY(window.findChild<QMenu*>(QStringLiteral("mnuView"))->actions().contains(fit));
+
+    QMdiSubWindow* tableWindow = openTable(app, window, spread);
+    settle();
+    CardTable* table = tableIn(tableWindow);
+    QVERIFY(table);
+    const Spread* catalogue = SpreadCatalogue::instance().byKey(spread);
+    const int count = catalogue->cardCount();
+    const QSize design = table->designSize();
+    QCOMPARE(table->size(), design);
+    QCOMPARE(table->scale(), 1.0);
+    const QList<BoxLayout> designed = layoutOf(*table, count);
+    for (int k = 0; k < count; ++k) {
+        const TwipsPoint place = catalogue->position(k)->place;
+        const QSize card = table->box(k)->isQuarterTurned() ? kCardPictureSize.transposed() : kCardPictureSize;
+        QCOMPARE(designed[k].box, QRect(QPoint(twipsToPixels(place.left), twipsToPixels(place.top)), card));
+        QCOMPARE(designed[k].numberPoints, positionLabelFont().pointSizeF());
+        QVERIFY(nearColour(fieldColour(*table->box(k)), kField));
+    }
+
+    fit->trigger();
+    settle();
+    QVERIFY(window.fitsTableToWindow());
+    const double scale = table->scale();
+    QVERIFY(scale != 1.0);
+    verifyFitted(window, tableWindow);
+    const qreal ratio = table->devicePixelRatioF();
+    for (int k = 0; k < count; ++k) {
+        const CardBox* box = table->box(k);
+        const BoxLayout& was = designed[k];
+        const QRect now = box->geometry();
+        QVERIFY2(within(now.x(), was.box.x() * scale) && within(now.y(), was.box.y() * scale)
+                     && within(now.width(), was.box.width() * scale) && within(now.height(), was.box.height() * scale),
+                 qPrintable(QStringLiteral("position %1 at scale %2").arg(k + 1).arg(scale)));
+        const QRect number = box->numberLabel()->geometry();
+        QVERIFY(within(number.x(), was.number.x() * scale) && within(number.width(), was.number.width() * scale)
+                && within(number.height(), was.number.height() * scale));
+        QVERIFY(qFuzzyCompare(box->numberLabel()->font().pointSizeF(), was.numberPoints * scale));
+        // Read for the size shown and the screen's pixels, from the larger file where those need more pixels.
+        QCOMPARE(box->picture().size(), now.size() * ratio);
+        QCOMPARE(box->picture().devicePixelRatio(), ratio);
+        QVERIFY2(nearColour(fieldColour(*box), scale * ratio > 1 ? kField.darker(150) : kField),
+                 qPrintable(fieldColour(*box).name()));
+    }
+
+    fit->trigger();
+    settle();
+    QVERIFY(!window.fitsTableToWindow());
+    QCOMPARE(table->scale(), 1.0);
+    QCOMPARE(table->size(), design);
+    for (int k = 0; k < count; ++k) {
+        const CardBox* box = table->box(k);
+        QCOMPARE(box->geometry(), designed[k].box);
+        QCOMPARE(box->numberLabel()->geometry(), designed[k].number);
+        QCOMPARE(box->numberLabel()->font().pointSizeF(), designed[k].numberPoints);
+        QCOMPARE(box->picture().size(), designed[k].box.size() * ratio);
+        QVERIFY(nearColour(fieldColour(*box), kField));
+    }
+}
+
+// Resizing the window or moving the splitter fits the table again; so does a table that grows as cards are laid.
+void TestWorkspace::fittedTableFollowsTheWorkspace()
+{
+    TestApp app;
+    useMarkedDeck(app, m_deckDir.path());
+    MainWindow window(app.context);
+    window.resize(1366, 768);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.setFitTableToWindow(true);
+    QMdiSubWindow* tableWindow = openTable(app, window, QStringLiteral("The Line Spread"));
+    settle();
+    CardTable* table = tableIn(tableWindow);
+    verifyFitted(window, tableWindow);
+    const double wide = table->scale();
+
+    auto* splitter = window.findChild<QSplitter*>(QStringLiteral("splitRight"));
+    // Narrower than the table needs at its present scale.
+    dragSplitter(splitter, -600);
+    QTRY_VERIFY(window.rightPanel()->width() > kPanelWidth + 500);
+    settle();
+    verifyFitted(window, tableWindow);
+    QVERIFY(table->scale() < wide);
+
+    window.resize(1920, 1080);
+    QTRY_COMPARE(splitter->width(), 1920);
+    settle();
+    verifyFitted(window, tableWindow);
+    QVERIFY(table->scale() > wide);
+
+    // A table laid card by card, as on the manual board, keeps fitting while it grows.
+    window.startAgain();
+    settle();
+    auto* growing = new CardTable(app.folder);
+    growing->setObjectName(QStringLiteral("frmAuto"));
+    window.enterFreshReadingState();
+    QMdiSubWindow* growingWindow = showCardTable(window.workspace(), growing);
+    const Spread* cross = SpreadCatalogue::instance().byKey(u"Celtic Cross");
+    for (int k = 0; k < cross->cardCount(); ++k) {
+        growing->placeCard(cross->name, k, k, false);
+        growing->sizeToCards(cross->cardCount());
+        settle();
+        verifyFitted(window, growingWindow);
+    }
+}
+
+// The choice is remembered for the next start, and so is taking it back.
+void TestWorkspace::fitTableIsRemembered()
+{
+    TestApp app;
+    const QString key = QStringLiteral("view/fitTableToWindow");
+    {
+        MainWindow window(app.context);
+        QVERIFY(!window.fitsTableToWindow());
+        QVERIFY(!tablesFitWorkspace(window.workspace()));
+        QVERIFY(!app.settings.contains(key));
+        window.findChild<QAction*>(QStringLiteral("mnuFitTable"))->trigger();
+        QVERIFY(tablesFitWorkspace(window.workspace()));
+    }
+    QCOMPARE(ProgramSettings(app.settings.fileName()).value(key).toBool(), true);
+    {
+        MainWindow window(app.context);
+        window.resize(1366, 768);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuFitTable"))->isChecked());
+        QMdiSubWindow* tableWindow = openTable(app, window, QStringLiteral("Celtic Cross"));
+        settle();
+        QVERIFY(tableIn(tableWindow)->scale() != 1.0);
+        verifyFitted(window, tableWindow);
+        window.findChild<QAction*>(QStringLiteral("mnuFitTable"))->trigger();
+        QCOMPARE(tableIn(tableWindow)->scale(), 1.0);
+    }
+    QCOMPARE(ProgramSettings(app.settings.fileName()).value(key).toBool(), false);
+    MainWindow window(app.context);
+    QVERIFY(!window.fitsTableToWindow());
+    QVERIFY(!tablesFitWorkspace(window.workspace()));
 }
 
 QTEST_MAIN(TestWorkspace)
