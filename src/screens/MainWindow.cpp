@@ -14,6 +14,7 @@
 #include "table/AutomaticCast.h"
 #include "table/CardPicture.h"
 #include "table/CardTable.h"
+#include "table/LastChoices.h"
 #include "table/ManualBoard.h"
 #include "table/ReopenedReading.h"
 
@@ -221,6 +222,13 @@ void MainWindow::buildMenus()
     m_fitTable->setChecked(m_context.settings.value(kFitTableKey, false).toBool());
     setTablesFitWorkspace(m_workspace, m_fitTable->isChecked());
     connect(m_fitTable, &QAction::toggled, this, &MainWindow::setFitTableToWindow);
+    // Off, the spread screen opens on its defaults; on, on the spread and options of the last cast.
+    QAction* lastChoices = view->addAction(QStringLiteral("Open Spreads on &Last Choices"));
+    lastChoices->setObjectName(QStringLiteral("mnuRememberSpread"));
+    lastChoices->setCheckable(true);
+    lastChoices->setChecked(LastChoices(m_context.settings).opensOnLastChoices());
+    connect(lastChoices, &QAction::toggled, this,
+            [this](bool open) { LastChoices(m_context.settings).setOpensOnLastChoices(open); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

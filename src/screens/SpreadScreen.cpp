@@ -7,6 +7,7 @@
 #include "screens/MainWindow.h"
 #include "table/CardPicture.h"
 #include "table/HiddenCommand.h"
+#include "table/LastChoices.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -125,7 +126,18 @@ SpreadScreen::SpreadScreen(MainWindow& host, QWidget* parent)
         m_lstOption->addItem(spread.name);
     connect(m_lstOption, &QListWidget::currentRowChanged, this, &SpreadScreen::onSpreadSelected);
     m_lstOption->setCurrentRow(0);
+    openOnChoices();
     showSpreadPage();
+}
+
+void SpreadScreen::openOnChoices()
+{
+    const LastChoices::Choices choices = LastChoices(context().settings).openingChoices();
+    if (choices.spreadIndex != m_lstOption->currentRow())
+        m_lstOption->setCurrentRow(choices.spreadIndex);
+    m_chkHA->setChecked(choices.arcana == LastChoices::Arcana::MajorOnly);
+    m_chkLA->setChecked(choices.arcana == LastChoices::Arcana::MinorOnly);
+    m_chkRev->setChecked(choices.reversals);
 }
 
 AppContext& SpreadScreen::context()
@@ -367,8 +379,16 @@ void SpreadScreen::castAutomatically()
 
 void SpreadScreen::copyCastFields(CastWay way)
 {
-    if (const Spread* spread = SpreadCatalogue::instance().byKey(m_card))
-        chooseCast(context().reading, *spread, CastOptions{m_lboo, m_hboo, m_rboo}, way);
+    const Spread* spread = SpreadCatalogue::instance().byKey(m_card);
+    if (!spread)
+        return;
+    chooseCast(context().reading, *spread, CastOptions{m_lboo, m_hboo, m_rboo}, way);
+    // Kept for a spread screen that opens on the last choices; a settings file that cannot be written costs only
+    // that memory.
+    const LastChoices::Arcana arcana = m_hboo ? LastChoices::Arcana::MajorOnly
+        : m_lboo                              ? LastChoices::Arcana::MinorOnly
+                                              : LastChoices::Arcana::Both;
+    LastChoices(context().settings).remember({spread->index, arcana, m_rboo});
 }
 
 void SpreadScreen::castManually()

@@ -17,7 +17,9 @@ class MainWindow;
 struct AppContext;
 
 // The spread selection screen `frmTarot`: the spread page (eight spreads with picture and description) and
-// the options page (arcana, reversals, the three cast commands). Opening it starts a new reading.
+// the options page (arcana, reversals, the three cast commands). Opening it starts a new reading. It opens on the
+// first spread with no option ticked, or, with View > Open Spreads on Last Choices, on the spread and options of
+// the last cast (which every cast remembers).
 class SpreadScreen : public QWidget
 {
     Q_OBJECT
@@ -56,6 +58,8 @@ private:
     // Click of the hidden spread list: shows the selected spread.
     void onSpreadSelected(int index);
     void readOptions();
+    // Selects the spread and ticks the options the screen opens on.
+    void openOnChoices();
     // Copies the chosen spread and options into the current reading for the way of casting chosen.
     void copyCastFields(CastWay way);
     AppContext& context();

@@ -5,11 +5,13 @@
 #include "screens/MainWindow.h"
 #include "screens/SpreadScreen.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -92,6 +94,10 @@ private Q_SLOTS:
     void automaticCast();
     void manualCast();
     void backToMain();
+    void lastChoicesOnlyWhenAsked_data();
+    void lastChoicesOnlyWhenAsked();
+    void badLastChoicesAreIgnored_data();
+    void badLastChoicesAreIgnored();
 };
 
 void TestSpreadScreen::openingResetsTheReading()
@@ -374,6 +380,141 @@ void TestSpreadScreen::backToMain()
         QCOMPARE(f.app.reading.cardCount, -1);
         QCOMPARE(f.window.readingState(), MainWindow::ReadingState::None);
     }
+}
+
+namespace {
+
+// What a spread screen opened on: the spread selected and its button, and the three option boxes.
+struct Opening
+{
+    int spread;
+    bool majorOnly;
+    bool minorOnly;
+    bool reversals;
+};
+
+Opening openingOf(SpreadScreen& screen)
+{
+    const int row = screen.findChild<QListWidget*>(QStringLiteral("lstOption"))->currentRow();
+    [&] { QVERIFY(screen.optionButton(row)->isChecked()); }();
+    const auto ticked
+        = [&](const char* name) { return screen.findChild<QCheckBox*>(QString::fromLatin1(name))->isChecked(); };
+    return {row, ticked("chkHA"), ticked("chkLA"), ticked("chkRev")};
+}
+
+} // namespace
+
+void TestSpreadScreen::lastChoicesOnlyWhenAsked_data()
+{
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("ticks");
+    QTest::addColumn<QString>("cast");
+    QTest::newRow("off: the defaults") << false << QStringLiteral("LR") << QStringLiteral("cmdAuto");
+    QTest::newRow("on, minor arcana and reversals, automatic")
+        << true << QStringLiteral("LR") << QStringLiteral("cmdAuto");
+    QTest::newRow("on, major arcana, manual") << true << QStringLiteral("H") << QStringLiteral("cmdManual");
+}
+
+// With View > Open Spreads on Last Choices the next spread screen, in this run or the next, opens on the spread
+// and options of the last cast; without it, on the first spread with nothing ticked.
+void TestSpreadScreen::lastChoicesOnlyWhenAsked()
+{
+    QFETCH(bool, asked);
+    QFETCH(QString, ticks);
+    QFETCH(QString, cast);
+    Fixture f;
+    auto* remember = f.window.findChild<QAction*>(QStringLiteral("mnuRememberSpread"));
+    QVERIFY(remember);
+    QVERIFY(remember->isCheckable());
+    QVERIFY(!remember->isChecked());
+    QVERIFY(f.window.findChild<QMenu*>(QStringLiteral("mnuView"))->actions().contains(remember));
+    if (asked)
+        remember->trigger();
+    f.window.setAutomaticCastOpener([](AppContext&, ReadingHost&) {});
+    f.window.setManualBoardOpener([](AppContext&, ReadingHost&) {});
+
+    clickOption(f.screen->optionButton(6));
+    QTest::mouseClick(f.child<QPushButton>("cmdNext"), Qt::LeftButton);
+    for (const QChar c : ticks) {
+        const char* box = c == QLatin1Char('H') ? "chkHA" : c == QLatin1Char('L') ? "chkLA" : "chkRev";
+        QTest::mouseClick(f.child<QCheckBox>(box), Qt::LeftButton);
+    }
+    QTest::mouseClick(f.child<QPushButton>(qPrintable(cast)), Qt::LeftButton);
+    settle();
+    QVERIFY(!f.isOpen("frmTarot"));
+
+    const Opening expected = asked ? Opening{6, ticks.contains(QLatin1Char('H')), ticks.contains(QLatin1Char('L')),
+                                             ticks.contains(QLatin1Char('R'))}
+                                   : Opening{0, false, false, false};
+    // In this run, and in a new window reading the same settings file.
+    ProgramSettings reread(f.app.settings.fileName());
+    AppContext nextRun{f.app.reading, f.app.folder,    f.app.random, f.app.clock, f.app.notifier,
+                       f.app.pause,   f.app.urlOpener, QString(),    reread};
+    for (AppContext* context : {&f.app.context, &nextRun}) {
+        MainWindow window(*context);
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuRememberSpread"))->isChecked(), asked);
+        window.show();
+        SpreadScreen* screen = window.showSpreadScreen();
+        const Opening shown = openingOf(*screen);
+        QCOMPARE(shown.spread, expected.spread);
+        QCOMPARE(shown.majorOnly, expected.majorOnly);
+        QCOMPARE(shown.minorOnly, expected.minorOnly);
+        QCOMPARE(shown.reversals, expected.reversals);
+        QCOMPARE(context->reading.spreadIndex, expected.spread);
+        QCOMPARE(screen->no(), SpreadCatalogue::instance().at(expected.spread)->cardCount());
+    }
+
+    // Taken back, the screen opens on its defaults again.
+    if (asked) {
+        remember->trigger();
+        SpreadScreen* screen = f.window.showSpreadScreen();
+        const Opening shown = openingOf(*screen);
+        QCOMPARE(shown.spread, 0);
+        QVERIFY(!shown.majorOnly && !shown.minorOnly && !shown.reversals);
+    }
+}
+
+void TestSpreadScreen::badLastChoicesAreIgnored_data()
+{
+    QTest::addColumn<QString>("spread");
+    QTest::addColumn<QString>("arcana");
+    QTest::addColumn<QString>("reversals");
+    QTest::addColumn<int>("shownSpread");
+    QTest::addColumn<bool>("minorOnly");
+    QTest::addColumn<bool>("shownReversals");
+    QTest::newRow("all good") << QStringLiteral("Three Cards") << QStringLiteral("minor") << QStringLiteral("true") << 3
+                              << true << true;
+    QTest::newRow("a spread not in the list")
+        << QStringLiteral("Nine Card Star") << QStringLiteral("minor") << QStringLiteral("true") << 0 << true << true;
+    QTest::newRow("a spread by number") << QStringLiteral("3") << QString() << QString() << 0 << false << false;
+    QTest::newRow("an unknown arcana limit") << QStringLiteral("Three Cards") << QStringLiteral("sideways")
+                                             << QStringLiteral("false") << 3 << false << false;
+    QTest::newRow("a reversal setting that is no yes or no")
+        << QStringLiteral("Three Cards") << QStringLiteral("both") << QStringLiteral("maybe") << 3 << false << false;
+}
+
+void TestSpreadScreen::badLastChoicesAreIgnored()
+{
+    QFETCH(QString, spread);
+    QFETCH(QString, arcana);
+    QFETCH(QString, reversals);
+    QFETCH(int, shownSpread);
+    QFETCH(bool, minorOnly);
+    QFETCH(bool, shownReversals);
+    TestApp app;
+    app.settings.setValue(QStringLiteral("spreads/openOnLastChoices"), true);
+    app.settings.setValue(QStringLiteral("spreads/lastSpread"), spread);
+    if (!arcana.isEmpty())
+        app.settings.setValue(QStringLiteral("spreads/lastArcana"), arcana);
+    if (!reversals.isEmpty())
+        app.settings.setValue(QStringLiteral("spreads/lastReversals"), reversals);
+    MainWindow window(app.context);
+    window.show();
+    const Opening shown = openingOf(*window.showSpreadScreen());
+    QCOMPARE(shown.spread, shownSpread);
+    QVERIFY(!shown.majorOnly);
+    QCOMPARE(shown.minorOnly, minorOnly);
+    QCOMPARE(shown.reversals, shownReversals);
 }
 
 QTEST_MAIN(TestSpreadScreen)
