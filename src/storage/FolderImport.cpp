@@ -1,5 +1,6 @@
 #include "storage/FolderImport.h"
 
+#include "storage/FileAccess.h"
 #include "storage/ProfileStore.h"
 #include "storage/ReadingArchive.h"
 #include "storage/RecordFormat.h"
@@ -92,24 +93,16 @@ private:
         for (int attempt = 0; attempt < kStampAttempts; ++attempt) {
             const QString stamp = readingStamp(moment.addSecs(attempt));
             const QString path = to + QLatin1Char('/') + stamp;
-            if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+            // The name is claimed together with the whole copy, so a reading saved meanwhile is never replaced.
+            const StorageValue<NewFile> created = createNewFile(path, *bytes);
+            if (!created)
+                return created.result();
+            if (*created == NewFile::NameTaken) {
                 if (sameBytes(path, *bytes)) {
                     ++m_summary.readingsAlreadyThere;
                     return StorageResult::success();
                 }
                 continue;
-            }
-            // The name is claimed before it is written, so a reading saved meanwhile is never replaced.
-            QFile claim(path);
-            if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-                if (QFileInfo::exists(path))
-                    continue;
-                return StorageResult::failure(QStringLiteral("Could not write %1: %2").arg(path, claim.errorString()));
-            }
-            claim.close();
-            if (const StorageResult written = writeWholeFile(path, *bytes); !written) {
-                QFile::remove(path);
-                return written;
             }
             ++m_summary.readingsCopied;
             if (stamp != entry.fileName())

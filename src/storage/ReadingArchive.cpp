@@ -149,19 +149,27 @@ StorageValue<QString> fileTempReading(const AppFolder& folder, const FilingTarge
         return Result::failure(QStringLiteral("The reading could not be saved. %1").arg(lock.error()), lock.cause());
 
     const StorageValue<QByteArray> temp = readSmallFile(folder.tempRecord(), kMaxRecordBytes);
-    if (!temp)
-        return Result::failure(QStringLiteral("There is no reading to save. %1").arg(temp.error()), temp.cause());
-    const StorageValue<ReadingRecord> held = parseRecord(*temp);
-    if (!held)
-        return Result::failure(QStringLiteral("There is no reading to save. The temporary record %1 is damaged: %2")
-                                   .arg(folder.tempRecord(), held.error()));
-    // Another process (or an earlier reading whose record survived) may have put another reading there.
-    if (onScreen && !isSameReading(*held, tempRecordOf(*onScreen, clock)))
-        return Result::failure(
-            QStringLiteral("There is no reading to save: the temporary record %1 holds another reading than the one "
-                           "on screen. Cast again to save a reading.")
-                .arg(folder.tempRecord()));
-    QByteArray content = *temp;
+    const StorageValue<ReadingRecord> held = temp ? parseRecord(*temp) : StorageValue<ReadingRecord>(temp.result());
+    QByteArray content;
+    if (onScreen) {
+        // The reading on screen is what is filed. When its record could not be written at the cast (a full
+        // disk) or is damaged, it is written again first, with the moment of this save. A record of another
+        // reading (put there by another process) is left alone and the save refused.
+        const ReadingRecord shown = tempRecordOf(*onScreen, clock);
+        if (held && !isSameReading(*held, shown))
+            return Result::failure(
+                QStringLiteral("There is no reading to save: the temporary record %1 holds another reading than "
+                               "the one on screen. Cast again to save a reading.")
+                    .arg(folder.tempRecord()));
+        content = held ? *temp : serializeRecord(shown);
+    } else {
+        if (!temp)
+            return Result::failure(QStringLiteral("There is no reading to save. %1").arg(temp.error()), temp.cause());
+        if (!held)
+            return Result::failure(QStringLiteral("There is no reading to save. The temporary record %1 is damaged: %2")
+                                       .arg(folder.tempRecord(), held.error()));
+        content = *temp;
+    }
     const StorageValue<QString> targetFolder = filingFolder(folder, target);
     if (!targetFolder)
         return targetFolder;

@@ -57,9 +57,11 @@ StorageResult deleteTempReading(const AppFolder& folder);
 // replace one another, and the change of "temp" is made under the folder's lock, so none loses a
 // description. Returns the saved file's path.
 //
-// With onScreen (the program's Save), the record is filed only when it holds that reading (the same querent,
-// spread, cards and flags); a record of another reading is refused in words, so Save never files a reading
-// other than the one on screen. A missing or damaged record is refused in words in any case.
+// With onScreen (the program's Save), the reading on screen is what is filed: the record is used when it holds
+// that reading (the same querent, spread, cards and flags, with the descriptions of earlier saves); when it is
+// missing or damaged (the disk was full at the cast) it is made again from the reading on screen; a record of
+// another reading is refused in words and left alone, so Save never files a reading other than the one on
+// screen. Without onScreen (the command line), a missing or damaged record is refused in words.
 //
 // The copy is written first and "temp" second; when "temp" cannot be written the copy is removed again, so a
 // failure at either step leaves every file as it was: no half-written copy, "temp" byte for byte.

@@ -7,8 +7,10 @@
 #include "screens/MainWindow.h"
 #include "screens/ReadingPane.h"
 #include "screens/SpreadScreen.h"
+#include "storage/ReadingArchive.h"
 #include "table/CardTable.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -18,6 +20,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace quillmere;
 using namespace quillmere::test;
@@ -34,6 +38,39 @@ template <typename T> T* childOf(QWidget* form, const char* name)
     return child;
 }
 
+QWidget* topLevel(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+// While it lives, writes of this process past `bytes` fail with EFBIG, as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_before{};
+    void (*m_handler)(int) = nullptr;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Arcana)
@@ -47,6 +84,7 @@ class TestAutoCastPath : public QObject
 private Q_SLOTS:
     void everySpreadAndOption_data();
     void everySpreadAndOption();
+    void aReadingThatCannotBeKeptIsToldAndStillSaved();
 };
 
 void TestAutoCastPath::everySpreadAndOption_data()
@@ -175,6 +213,80 @@ void TestAutoCastPath::everySpreadAndOption()
     window->close();
     settle();
     QVERIFY(!QFile::exists(app.folder.tempRecord()));
+}
+
+// The disk fills while the cards are cast: the user is told at once, the reading stays on screen, and once
+// there is room again Save files that reading, never the record an earlier reading left behind.
+void TestAutoCastPath::aReadingThatCannotBeKeptIsToldAndStillSaved()
+{
+    TestApp app;
+    // An earlier reading's record, left behind by a program that was stopped.
+    CurrentReading earlier;
+    earlier.querentName = QStringLiteral("Bob Earlier");
+    earlier.spreadName = QStringLiteral("Three Card Spread");
+    earlier.cardCount = 3;
+    earlier.drawnCards = CardList::of({0, 1, 2});
+    earlier.orientationFlags = CardList::of({0, 0, 0});
+    QVERIFY(writeTempReading(app.folder, earlier, app.clock));
+
+    Program program(app.context);
+    QVERIFY(program.start());
+    MainWindow* window = program.mainWindow();
+    QMdiArea* workspace = window->workspace();
+    QWidget* details = openForm(workspace, QStringLiteral("frmFront"));
+    QTest::keyClicks(childOf<QLineEdit>(details, "txtName"), QStringLiteral("Jane Doe"));
+    // A long question makes the record larger than the limit below, which the lock file is not.
+    childOf<QPlainTextEdit>(details, "txtQuestion")->setPlainText(QString(3000, QLatin1Char('q')));
+    QTest::mouseClick(childOf<QPushButton>(details, "cmdReading"), Qt::LeftButton);
+    settle();
+    auto* spreadScreen = qobject_cast<SpreadScreen*>(openForm(workspace, QStringLiteral("frmTarot")));
+    QVERIFY(spreadScreen);
+    QRadioButton* option = spreadScreen->optionButton(0);
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    QTest::mouseClick(childOf<QPushButton>(spreadScreen, "cmdNext"), Qt::LeftButton);
+    QTest::mouseClick(childOf<QCheckBox>(spreadScreen, "chkRev"), Qt::LeftButton);
+    {
+        const FileSizeLimit full(1024);
+        QTest::mouseClick(childOf<QPushButton>(spreadScreen, "cmdAuto"), Qt::LeftButton);
+        settle();
+    }
+
+    QCOMPARE(app.notifier.messages.size(), 1);
+    const QString told = app.notifier.messages.constFirst().text;
+    QVERIFY2(told.startsWith(QStringLiteral("The reading could not be kept on disk: ")), qPrintable(told));
+    QVERIFY2(told.endsWith(QStringLiteral("; free some space, then cast again.")), qPrintable(told));
+    // The earlier record is gone rather than left to pass for this reading.
+    QVERIFY(!QFile::exists(app.folder.tempRecord()));
+    // The reading is on screen all the same.
+    QCOMPARE(window->readingState(), MainWindow::ReadingState::Fresh);
+    QVERIFY(openForm(workspace, QStringLiteral("frmAuto")));
+    QCOMPARE(window->readingPane()->displayedText(), composeReading(app.reading, app.clock));
+    // The cards and flags of the positions laid (an automatic cast's lists carry a spare last entry).
+    const int laid = app.reading.positionCount();
+    const CardList onScreen = CardList::of(app.reading.drawnCards.values().first(laid));
+    const CardList flagsOnScreen = CardList::of(app.reading.orientationFlags.values().first(laid));
+
+    // Room again: Save files the reading on screen.
+    QTest::mouseClick(childOf<QPushButton>(window, "cmdSave"), Qt::LeftButton);
+    QWidget* dialog = topLevel(QStringLiteral("frmSaveReading"));
+    QVERIFY(dialog);
+    QTest::mouseClick(childOf<QRadioButton>(dialog, "optUnderMisc"), Qt::LeftButton);
+    QTest::keyClicks(childOf<QPlainTextEdit>(dialog, "txtDesc"), QStringLiteral("After the disk filled"));
+    QTest::mouseClick(childOf<QPushButton>(dialog, "cmdSaveReading"), Qt::LeftButton);
+    settle();
+    QCOMPARE(app.notifier.messages.constLast().text, QStringLiteral("Your Reading has been Saved Successfully"));
+    const auto saved = listSavedReadings(app.folder, QStringLiteral("misc"));
+    QVERIFY(saved);
+    QCOMPARE(saved->size(), 1);
+    const auto record = openSavedReading(app.folder, QStringLiteral("misc"), saved->constFirst().fileName);
+    QVERIFY2(record, qPrintable(record.error()));
+    QCOMPARE(record->querentName, QStringLiteral("Jane Doe"));
+    QCOMPARE(record->cardList(), onScreen);
+    QCOMPARE(record->flagList(), flagsOnScreen);
+    QCOMPARE(record->description(), QStringLiteral("After the disk filled"));
+
+    window->close();
+    settle();
 }
 
 QTEST_MAIN(TestAutoCastPath)

@@ -239,6 +239,40 @@ private Q_SLOTS:
         QCOMPARE(fixture->notifier.texts(), QStringList(2, QStringLiteral("Your Reading has been Saved Successfully")));
     }
 
+    // Whatever became of the temporary record since the cast, the reading on screen is what is filed.
+    void theReadingOnScreenIsFiled_data()
+    {
+        QTest::addColumn<QByteArray>("temp");
+        QTest::newRow("no record (the disk was full at the cast)") << QByteArray();
+        QTest::newRow("a damaged record") << QByteArray("\0\1\2", 3);
+    }
+    void theReadingOnScreenIsFiled()
+    {
+        QFETCH(QByteArray, temp);
+        auto fixture = makeFixture();
+        QVERIFY(QFile::remove(fixture->folder.tempRecord()));
+        if (!temp.isEmpty())
+            fixture->writeFile(QStringLiteral("temp"), temp);
+        Dialog dialog = openDialog(*fixture);
+        choose(dialog, Option::Misc, QString());
+        dialog.description->setPlainText(QStringLiteral("Kept after all"));
+        QTest::mouseClick(dialog.save, Qt::LeftButton);
+        QTRY_VERIFY(dialog.window.isNull());
+        QCOMPARE(fixture->notifier.texts(), QStringList{QStringLiteral("Your Reading has been Saved Successfully")});
+        const QStringList saved = fixture->entries(QStringLiteral("misc"));
+        QCOMPARE(saved.size(), 1);
+        const auto filed = readRecordFile(fixture->folder.path(QStringLiteral("misc/") + saved.first()));
+        QVERIFY(filed.ok());
+        QCOMPARE(filed->querentName, QStringLiteral("Jane Doe"));
+        QCOMPARE(filed->cardList(), fixture->reading.drawnCards);
+        QCOMPARE(filed->flagList(), fixture->reading.orientationFlags);
+        QCOMPARE(filed->descriptions, QStringList{QStringLiteral("Kept after all")});
+        // The temporary record holds the reading again, for a second save.
+        const auto kept = readRecordFile(fixture->folder.tempRecord());
+        QVERIFY(kept.ok());
+        QCOMPARE(kept->cardList(), fixture->reading.drawnCards);
+    }
+
     void failures_data()
     {
         QTest::addColumn<QString>("damage");
@@ -246,7 +280,8 @@ private Q_SLOTS:
         QTest::newRow("profile folder removed by hand")
             << QStringLiteral("folder")
             << QStringLiteral("The folder of the profile \"Jane\" does not exist, so the reading could not be saved.");
-        QTest::newRow("no temporary record") << QStringLiteral("temp") << QStringLiteral("There is no reading to save");
+        QTest::newRow("temporary record that cannot be written again")
+            << QStringLiteral("temp") << QStringLiteral("The reading could not be saved.");
     }
 
     // A save that does not reach the disk is reported as a failure in words, never as a success; the dialog
@@ -258,8 +293,8 @@ private Q_SLOTS:
         auto fixture = makeFixture();
         if (damage == QStringLiteral("folder"))
             QVERIFY(QDir(fixture->folder.path(QStringLiteral("Jane"))).removeRecursively());
-        else
-            QVERIFY(QFile::remove(fixture->folder.tempRecord()));
+        else // the record is gone, and a folder in its place keeps it from being written again
+            QVERIFY(QFile::remove(fixture->folder.tempRecord()) && QDir().mkdir(fixture->folder.tempRecord()));
         Dialog dialog = openDialog(*fixture);
         choose(dialog, Option::Profile, QStringLiteral("Jane"));
         dialog.description->setPlainText(QStringLiteral("Weekly"));
