@@ -43,14 +43,4 @@ private:
     std::optional<QList<int>> m_entries;
 };
 
-inline bool listExists(const CardList& list)
-{
-    return list.exists();
-}
-
-inline bool listContains(int value, const CardList& list)
-{
-    return list.contains(value);
-}
-
 } // namespace quillmere

@@ -44,11 +44,6 @@ public:
     // The locale the texts are written in.
     virtual QLocale locale() const { return QLocale::system(); }
 
-    QString shortDate() const { return locale().toString(now().date(), QLocale::ShortFormat); }
-    QString longTime() const { return longTimeText(locale(), now().time()); }
-    // Month, day, year, hour, minute, second, zero-padded: 14 digits naming a saved reading.
-    QString stamp() const { return now().toString(QStringLiteral("MMddyyyyHHmmss")); }
-
     // Date, time and stamp of a single reading of the clock, so the texts never straddle a second or midnight.
     ReadingMoment moment() const
     {

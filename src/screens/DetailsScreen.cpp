@@ -292,6 +292,7 @@ void DetailsScreen::doReading()
 
 void DetailsScreen::refuseNameKey()
 {
+    // Intended: this refusal has always carried its own title, unlike the program's other messages.
     context().notifier.show(this, Notifier::Icon::Information, QStringLiteral("Fernhollow"),
                             QStringLiteral("Name cannot contain Numbers and Special Characters"));
     m_txtName->setFocus();

@@ -32,7 +32,6 @@ constexpr std::array<int, 8> kOptionsTopToBottom = {0, 1, 2, 3, 5, 4, 7, 6};
 constexpr std::array<int, 8> kDescriptionHeights = {1250, 750, 1000, 750, 500, 1000, 1450, 1250};
 constexpr int kOptionsTopTwips = 2115;
 constexpr int kOptionsStepTwips = 435;
-constexpr int kCastPauseMilliseconds = 3000;
 
 QLabel* pageLabel(const QString& text, const QRect& geometry, QWidget* parent)
 {
@@ -332,7 +331,7 @@ void SpreadScreen::onSpreadSelected(int index)
         m_pctCard->clear();
     else
         showPicture(m_pctCard, picture);
-    m_maxCardInSet = index;
+    m_chosenSpreadIndex = index;
     m_txtDisp->setPlainText(spread->description);
     m_lblDisp->setText(spread->description);
     m_lblDisp->resize(m_lblDisp->width(), twipsToPixels(descriptionHeightTwips(index)));
@@ -366,6 +365,8 @@ void SpreadScreen::castAutomatically()
     m_picMessage->show();
     m_picMessage->raise();
     repaint();
+    // Intended: the wait panel holds the cast only when reversals are not allowed; with reversals the cards
+    // go straight to the table. Readers know the program this way, so it stays.
     if (m_chkRev->checkState() != Qt::Checked)
         context().pause.wait(kCastPauseMilliseconds);
 

@@ -26,13 +26,10 @@ class SpreadScreen : public QWidget
 public:
     explicit SpreadScreen(MainWindow& host, QWidget* parent = nullptr);
 
-    // The screen's public members, read by the cast commands and the manual board.
-    const QString& card() const { return m_card; }
+    // The card count of the spread chosen last.
     int no() const { return m_no; }
-    int maxCardInSet() const { return m_maxCardInSet; }
-    bool lboo() const { return m_lboo; }
-    bool hboo() const { return m_hboo; }
-    bool rboo() const { return m_rboo; }
+    // The index in the spread list of the spread chosen last.
+    int chosenSpreadIndex() const { return m_chosenSpreadIndex; }
 
     // The option button for spread list entry index.
     QRadioButton* optionButton(int index) const;
@@ -67,7 +64,7 @@ private:
     MainWindow& m_host;
     QString m_card;
     int m_no = 0;
-    int m_maxCardInSet = 0;
+    int m_chosenSpreadIndex = 0;
     bool m_lboo = false;
     bool m_hboo = false;
     bool m_rboo = false;

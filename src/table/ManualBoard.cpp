@@ -28,7 +28,6 @@ constexpr QColor kBoardGrey{64, 64, 64};
 constexpr QColor kInstructionBlue{0, 0, 64};
 constexpr QColor kPanelNavy{0, 0, 128};
 constexpr QColor kWaitYellow{255, 255, 192};
-constexpr int kCompletionPauseMs = 3000;
 // The inner margin of the panels' text, so it does not touch their edges.
 constexpr QMargins kPanelTextMargins{4, 2, 4, 2};
 
@@ -117,7 +116,8 @@ QSize FaceDownCard::sizeHint() const
 void FaceDownCard::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // The second card is borderless and flat; the others have a raised border.
+    // The second card is borderless and flat; the others have a raised border. Intended: the board has always
+    // looked this way, and a reader's eye finds the second card by it.
     const bool flat = m_index == 1;
     const QRect face = flat ? rect() : rect().adjusted(2, 2, -2, -2);
     painter.drawPixmap(face, m_back);
@@ -336,7 +336,7 @@ void ManualBoard::complete()
     m_waitPanel->show();
     m_waitPanel->raise();
     repaint();
-    m_context.pause.wait(kCompletionPauseMs);
+    m_context.pause.wait(kCastPauseMilliseconds);
 
     CurrentReading& reading = m_context.reading;
     // The lists belong to this reading alone: nothing of an earlier cast is carried into it.

@@ -40,13 +40,16 @@ public:
         = 0;
 };
 
-// The blocking waits of a cast (3000 ms); tests return at once.
+// The blocking waits of a cast; tests return at once.
 class Pause
 {
 public:
     virtual ~Pause() = default;
     virtual void wait(int milliseconds) = 0;
 };
+
+// How long the wait panel of an automatic cast and the finished manual board stay before the table opens.
+constexpr int kCastPauseMilliseconds = 3000;
 
 // Opens an address with the desktop's default handler, without waiting for it.
 class UrlOpener

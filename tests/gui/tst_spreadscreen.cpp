@@ -190,7 +190,7 @@ void TestSpreadScreen::selectingASpread()
     QCOMPARE(f.child<QListWidget>("lstOption")->currentRow(), index);
     QCOMPARE(f.child<QListWidget>("lstOption")->currentItem()->text(), spread->name);
     QCOMPARE(f.screen->no(), cards);
-    QCOMPARE(f.screen->maxCardInSet(), index);
+    QCOMPARE(f.screen->chosenSpreadIndex(), index);
     QCOMPARE(f.app.reading.spreadIndex, index);
     QCOMPARE(f.child<QLabel>("lblDisp")->text(), spread->description);
     QCOMPARE(f.child<QLabel>("lblDisp")->height(), labelTwips / 15);
