@@ -392,7 +392,6 @@ void CardTable::placeBox(const QString& spreadKey, int position)
     CardBox* cardBox = box(position);
     if (!cardBox)
         return;
-    m_spreadKey = spreadKey;
     const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
     if (const SpreadPosition* spreadPosition = spread ? spread->position(position) : nullptr)
         cardBox->setPlace(spreadPosition->place);

@@ -160,8 +160,6 @@ private:
     QString m_spreadKey;
     QList<CardBox*> m_boxes;
     TwipsSize m_size;
-    // The spread the cards were last placed for.
-    QString m_spreadKey;
     QPointer<CardViewer> m_viewer;
     double m_scale = 1;
 };
