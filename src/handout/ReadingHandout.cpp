@@ -64,7 +64,9 @@ QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIn
         name += QStringLiteral(": ") + title;
     if (Deck::isValidIndex(cardIndex))
         name += QStringLiteral(" \u2014 ") + Deck::instance().name(cardIndex);
-    if (reversed)
+    if (isCrossingCard(spreadKey, position))
+        name += QStringLiteral(", lying across");
+    else if (reversed)
         name += QStringLiteral(", reversed");
     return name;
 }

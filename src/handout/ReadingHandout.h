@@ -44,7 +44,8 @@ ReadingHandout handoutOfRecord(const ReadingRecord& record, const StyledText& te
 QString shortPositionTitle(const QString& spreadKey, int position);
 
 // The words for a card on a table, for example "Position 2: The Crossing — Three of Cups, reversed"; a screen
-// reader says them for a card box, and the exported reading gives them to each picture.
+// reader says them for a card box, and the exported reading gives them to each picture. The crossing card of the
+// Celtic Cross ends in ", lying across".
 QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed);
 
 } // namespace quillmere

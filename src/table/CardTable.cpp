@@ -556,21 +556,6 @@ bool tablesFitWorkspace(const QMdiArea* workspace)
     return workspace && workspace->property(kFitTablesProperty).toBool();
 }
 
-QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed)
-{
-    const QString title = shortPositionTitle(spreadKey, position);
-    QString name = QStringLiteral("Position %1").arg(position + 1);
-    if (!title.isEmpty())
-        name += QStringLiteral(": ") + title;
-    if (Deck::isValidIndex(cardIndex))
-        name += QStringLiteral(" \u2014 ") + Deck::instance().name(cardIndex);
-    if (isCrossingCard(spreadKey, position))
-        name += QStringLiteral(", lying across");
-    else if (reversed)
-        name += QStringLiteral(", reversed");
-    return name;
-}
-
 QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)
 {
     auto* scrollArea = new TableScrollArea;

@@ -164,10 +164,6 @@ private:
     double m_scale = 1;
 };
 
-// The text a screen reader gives for a card on a table, for example
-// "Position 2: The Covering — Three of Cups, reversed"; the crossing card of the Celtic Cross ends in ", lying across".
-QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed);
-
 // The largest scale a fitted table is drawn at: beyond twice the design the cards' largest files give out.
 inline constexpr double kMaxFittedTableScale = 2;
 
