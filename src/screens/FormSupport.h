@@ -2,6 +2,7 @@
 
 #include "content/Twips.h"
 #include "table/CardPicture.h"
+#include "table/DialogFlags.h"
 
 #include <QColor>
 #include <QFont>
@@ -39,11 +40,6 @@ inline const QColor kLightYellow{255, 255, 192};
 
 // The inner margin of text on the coloured panels, so it does not touch their edges; the panels keep their size.
 inline constexpr QMargins kPanelTextMargins{4, 2, 4, 2};
-
-// Message boxes and dialogs offer only a close box: minimising a dialog would take the program's window with it
-// on desktops without a task bar.
-inline constexpr Qt::WindowFlags kDialogWindowFlags
-    = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 // Paints the widget's own background in one colour and its text in another.
 void setFormColours(QWidget* widget, const QColor& background, const QColor& text);

@@ -1,6 +1,7 @@
 #include "screens/MainWindow.h"
 
 #include "screens/AboutBox.h"
+#include "screens/DeckBrowser.h"
 #include "screens/DeckEntry.h"
 #include "screens/DetailsScreen.h"
 #include "screens/FormSupport.h"
@@ -207,6 +208,9 @@ void MainWindow::buildMenus()
     m_deckChoices = new QActionGroup(this);
     m_deckChoices->setExclusive(true);
     m_deckChoicesEnd = m_deckMenu->addSeparator();
+    QAction* browse = m_deckMenu->addAction(QStringLiteral("&Browse the Cards\u2026"));
+    browse->setObjectName(QStringLiteral("mnuBrowseCards"));
+    connect(browse, &QAction::triggered, this, &MainWindow::showDeckBrowser);
     connect(m_deckMenu, &QMenu::aboutToShow, this, &MainWindow::refreshDeckChoices);
     refreshDeckChoices();
 
@@ -303,6 +307,21 @@ void MainWindow::showDeckEverywhere(const DeckFolder& deck)
         table->setDeck(deck);
     for (ManualBoard* board : m_workspace->findChildren<ManualBoard*>())
         board->showBacksOf(deck);
+    if (auto* browser = findChild<DeckBrowser*>(QString(), Qt::FindDirectChildrenOnly))
+        browser->setDeck(deck);
+}
+
+DeckBrowser* MainWindow::showDeckBrowser()
+{
+    if (auto* open = findChild<DeckBrowser*>(QString(), Qt::FindDirectChildrenOnly)) {
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
+    auto* browser = new DeckBrowser(chosenDeck(m_context), this);
+    browser->setAttribute(Qt::WA_DeleteOnClose);
+    browser->show();
+    return browser;
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -18,6 +18,7 @@ class QSplitter;
 namespace quillmere {
 
 struct DeckFolder;
+class DeckBrowser;
 class DetailsScreen;
 class JournalWindow;
 class ReadingPane;
@@ -90,6 +91,8 @@ public:
     void chooseDeck(const QString& deckId);
     // Every open card table and board shows the deck anew, for the density of the screen the window is on now.
     void showDeckEverywhere(const DeckFolder& deck);
+    // Deck > Browse the Cards ("mnuBrowseCards"): the chosen deck's cards in a window of their own (one at a time).
+    DeckBrowser* showDeckBrowser();
 
     // View > Fit Table to Window ("mnuFitTable", in "mnuView"): off, every card table keeps its design size and
     // scrolls in the workspace; on, every card table open now or later is scaled to fit the workspace left of the

@@ -39,8 +39,13 @@ bool rememberChosenDeck(ProgramSettings& settings, const QString& deckId)
 
 QImage loadCardPicture(const DeckFolder& deck, int cardIndex, qreal devicePixelRatio, QSize logicalSize)
 {
-    const QString path = deck.pictureFor(cardIndex, devicePixelRatio);
-    if (path.isEmpty() || logicalSize.isEmpty())
+    if (logicalSize.isEmpty())
+        return {};
+    // A picture shown larger than the card size wants the larger file as a finer screen does.
+    const qreal enlargement = std::max(qreal(logicalSize.width()) / kCardPictureSize.width(),
+                                       qreal(logicalSize.height()) / kCardPictureSize.height());
+    const QString path = deck.pictureFor(cardIndex, devicePixelRatio * enlargement);
+    if (path.isEmpty())
         return {};
     QImageReader reader(path);
     reader.setAutoTransform(false);

@@ -31,10 +31,10 @@ bool rememberChosenDeck(ProgramSettings& settings, const QString& deckId);
 
 // The picture of card cardIndex from the deck, upright, fitted inside logicalSize keeping its proportions (larger
 // and smaller pictures alike), for a screen of devicePixelRatio: the image holds that many pixels per logical pixel
-// where the deck's files have them (the 2× file is used above 1× and scaled down with a smooth filter for 1.25× and
-// 1.5×; a small picture is never blown up past its own pixels, only to the logical size) and carries the ratio, so
-// it draws at the logical size. A null image when the file is missing or cannot be decoded; the caller carries on
-// without it.
+// where the deck's files have them (the 2× file is used above 1×, and for a logical size larger than the card size,
+// and scaled down with a smooth filter for 1.25× and 1.5×; a small picture is never blown up past its own pixels,
+// only to the logical size) and carries the ratio, so it draws at the logical size. A null image when the file is
+// missing or cannot be decoded; the caller carries on without it.
 QImage loadCardPicture(const DeckFolder& deck, int cardIndex, qreal devicePixelRatio = 1,
                        QSize logicalSize = kCardPictureSize);
 // The card's picture from the folder's default deck at 1×, for code that knows the folder only.

@@ -6,6 +6,7 @@
 
 #include <QDynamicPropertyChangeEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -222,6 +223,62 @@ CardBox::CardBox(int index, QWidget* parent)
     hide();
 }
 
+void CardBox::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The focus frame: the highlight colour with a light line inside it, so it shows on dark and light cards alike.
+    QPainter painter(this);
+    const QRect outer = rect().adjusted(1, 1, -2, -2);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+    painter.drawRect(outer);
+    painter.setPen(QPen(QColor(255, 255, 255), 1));
+    painter.drawRect(outer.adjusted(2, 2, -2, -2));
+}
+
+void CardBox::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Q_EMIT viewRequested(m_index);
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        Q_EMIT stepRequested(m_index, -1);
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        Q_EMIT stepRequested(m_index, 1);
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void CardBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && focusPolicy() != Qt::NoFocus) {
+        Q_EMIT viewRequested(m_index);
+        return;
+    }
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+void CardBox::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void CardBox::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    update();
+}
+
 void CardBox::setPicture(const QImage& picture)
 {
     m_picture = picture;
@@ -283,8 +340,12 @@ CardTable::CardTable(DeckFolder deck, QWidget* parent)
     QPalette tablePalette = palette();
     tablePalette.setColor(QPalette::Window, Qt::white);
     setPalette(tablePalette);
-    for (int i = 0; i < kBoxCount; ++i)
-        m_boxes.append(new CardBox(i, this));
+    for (int i = 0; i < kBoxCount; ++i) {
+        auto* cardBox = new CardBox(i, this);
+        connect(cardBox, &CardBox::viewRequested, this, &CardTable::openViewer);
+        connect(cardBox, &CardBox::stepRequested, this, &CardTable::stepFocus);
+        m_boxes.append(cardBox);
+    }
     // Higher positions lie above lower ones where boxes overlap.
     for (CardBox* cardBox : m_boxes)
         cardBox->raise();
@@ -354,9 +415,13 @@ void CardTable::placeBox(const QString& spreadKey, int position)
         if (!turned.isNull())
             cardBox->setPicture(turned);
     }
-    if (Deck::isValidIndex(cardBox->m_cardIndex))
+    m_spreadKey = spreadKey;
+    if (Deck::isValidIndex(cardBox->m_cardIndex)) {
         cardBox->setAccessibleName(
             cardBoxAccessibleName(spreadKey, position, cardBox->m_cardIndex, cardBox->m_reversed));
+        cardBox->setAccessibleDescription(QStringLiteral("Enter opens a closer look at the card."));
+        cardBox->setFocusPolicy(Qt::StrongFocus);
+    }
     cardBox->numberLabel()->setEnabled(true);
     cardBox->numberLabel()->show();
     cardBox->setEnabled(true);
@@ -375,6 +440,7 @@ void CardTable::clearPictures()
         cardBox->m_holdsCard = false;
         cardBox->m_upright = QImage();
         cardBox->setPicture(QImage());
+        cardBox->setFocusPolicy(Qt::NoFocus);
     }
 }
 
@@ -386,6 +452,67 @@ void CardTable::sizeToCards(int cardCount)
     m_size = cardTableSize(cardCount, places);
     applySize();
     Q_EMIT tableResized();
+}
+
+bool CardTable::isPlaced(const CardBox& cardBox) const
+{
+    return cardBox.focusPolicy() != Qt::NoFocus && Deck::isValidIndex(cardBox.m_cardIndex) && cardBox.isVisibleTo(this);
+}
+
+QList<ViewedCard> CardTable::viewedCards() const
+{
+    const Spread* spread = SpreadCatalogue::instance().byKey(m_spreadKey);
+    QList<ViewedCard> cards;
+    for (const CardBox* cardBox : m_boxes) {
+        if (!isPlaced(*cardBox))
+            continue;
+        const int position = cardBox->index();
+        QString place = spread ? QStringLiteral("Position %1 of %2").arg(position + 1).arg(spread->cardCount())
+                               : QStringLiteral("Position %1").arg(position + 1);
+        if (const QString title = shortPositionTitle(m_spreadKey, position); !title.isEmpty())
+            place += QStringLiteral(": ") + title;
+        const CardLie lie = cardBox->isQuarterTurned() ? CardLie::Across
+            : cardBox->isReversed()                    ? CardLie::Reversed
+                                                       : CardLie::Upright;
+        cards.append({cardBox->cardIndex(), lie, place});
+    }
+    return cards;
+}
+
+CardViewer* CardTable::openViewer(int position)
+{
+    CardBox* from = box(position);
+    if (!from || !isPlaced(*from))
+        return nullptr;
+    if (m_viewer)
+        m_viewer->close();
+    int current = 0;
+    for (int k = 0; k < position; ++k)
+        current += isPlaced(*m_boxes[k]) ? 1 : 0;
+    auto* viewer = new CardViewer(m_deck, viewedCards(), current, CardViewer::Meanings::AsRead, this);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setModal(true);
+    m_viewer = viewer;
+    const QPointer<CardBox> back(from);
+    connect(viewer, &QDialog::finished, this, [back] {
+        if (!back)
+            return;
+        back->activateWindow();
+        back->setFocus(Qt::OtherFocusReason);
+    });
+    viewer->show();
+    viewer->activateWindow();
+    return viewer;
+}
+
+void CardTable::stepFocus(int position, int step)
+{
+    for (int k = position + step; k >= 0 && k < kBoxCount; k += step) {
+        if (isPlaced(*m_boxes[k])) {
+            m_boxes[k]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 QSize CardTable::designSize() const
@@ -449,7 +576,9 @@ QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIn
         name += QStringLiteral(": ") + title;
     if (Deck::isValidIndex(cardIndex))
         name += QStringLiteral(" \u2014 ") + Deck::instance().name(cardIndex);
-    if (reversed)
+    if (isCrossingCard(spreadKey, position))
+        name += QStringLiteral(", lying across");
+    else if (reversed)
         name += QStringLiteral(", reversed");
     return name;
 }

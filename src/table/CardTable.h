@@ -3,9 +3,11 @@
 #include "content/SpreadCatalogue.h"
 #include "storage/AppFolder.h"
 #include "storage/DeckLibrary.h"
+#include "table/CardViewer.h"
 
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 #include <QWidget>
 
 class QMdiArea;
@@ -13,9 +15,13 @@ class QMdiSubWindow;
 
 namespace quillmere {
 
+class CardViewer;
+
 // One card box of a card table: the card's picture, sized to it, with the position number in its top-left
 // corner. Box i of a table has the objectName "p_i" and its number label "lbl_i". A table drawn at another scale
-// than its design (View > Fit Table to Window) scales the box's place, its empty size and its number with it.
+// than its design (View > Fit Table to Window) scales the box's place, its empty size and its number with it. A box
+// holding a card that has been placed takes the keyboard focus (Tab, a click, the arrow keys from its neighbours) and
+// shows a frame while it has it; Enter or a double-click asks for the closer look.
 class CardBox : public QLabel
 {
     Q_OBJECT
@@ -41,6 +47,19 @@ public:
     int cardIndex() const { return m_cardIndex; }
     bool isReversed() const { return m_reversed; }
     bool isQuarterTurned() const { return m_quarterTurned; }
+
+Q_SIGNALS:
+    // Enter or a double-click on the box.
+    void viewRequested(int index);
+    // An arrow key: the focus is wanted on the placed card step positions on (-1 before, +1 after).
+    void stepRequested(int index, int step);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     friend class CardTable;
@@ -111,6 +130,14 @@ public:
     double scale() const { return m_scale; }
     void setScale(double scale);
 
+    // The placed cards in position order, as the viewer shows them: card, how it lies, position number and title.
+    QList<ViewedCard> viewedCards() const;
+    // Opens the closer look at the card of the position, modal, stepping through the placed cards; when it closes
+    // the focus goes back to that card. nullptr when the position holds no placed card.
+    CardViewer* openViewer(int position);
+    // The viewer open on this table, nullptr when none is.
+    CardViewer* viewer() const { return m_viewer; }
+
 Q_SIGNALS:
     // The table took a new size; the window holding it follows.
     void tableResized();
@@ -121,16 +148,22 @@ private:
     // The box's card as it lies: upright, reversed or turned a quarter.
     static QImage lyingPicture(const CardBox& cardBox);
 
+    // A box whose card was placed on the table and can be looked at.
+    bool isPlaced(const CardBox& cardBox) const;
+    void stepFocus(int position, int step);
     void applySize();
 
     DeckFolder m_deck;
     QList<CardBox*> m_boxes;
     TwipsSize m_size;
+    // The spread the cards were last placed for.
+    QString m_spreadKey;
+    QPointer<CardViewer> m_viewer;
     double m_scale = 1;
 };
 
 // The text a screen reader gives for a card on a table, for example
-// "Position 2: The Crossing — Three of Cups, reversed".
+// "Position 2: The Covering — Three of Cups, reversed"; the crossing card of the Celtic Cross ends in ", lying across".
 QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed);
 
 // The largest scale a fitted table is drawn at: beyond twice the design the cards' largest files give out.

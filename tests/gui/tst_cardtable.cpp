@@ -277,7 +277,7 @@ void TestCardTable::reversedAndCrossingCardsAreTurned()
     QCOMPARE(QColor(crossing.pixel(redCornerAfterQuarterTurn(kCardPictureSize))), QColor(255, 0, 0));
     QCOMPARE(t.reading.orientationFlags.at(1), 0);
     QCOMPARE(table->box(1)->accessibleName(),
-             QStringLiteral("Position 2: The Crossing \u2014 %1").arg(Deck::instance().name(11)));
+             QStringLiteral("Position 2: The Crossing \u2014 %1, lying across").arg(Deck::instance().name(11)));
 
     QCOMPARE(QColor(table->box(2)->picture().pixel(1, 1)), QColor(255, 0, 0));
     QCOMPARE(t.reading.reversedCards.values(), (QList<int>{10, 13, 14, 15, 16, 17, 18, 19}));

@@ -3,6 +3,7 @@
 #include "content/PictureCards.h"
 #include "content/SpreadCatalogue.h"
 #include "engine/Draw.h"
+#include "screens/DeckBrowser.h"
 #include "screens/MainWindow.h"
 #include "screens/SpreadScreen.h"
 #include "storage/RecordFormat.h"
@@ -14,6 +15,7 @@
 
 #include <QActionGroup>
 #include <QLabel>
+#include <QListView>
 #include <QMdiArea>
 #include <QMenu>
 #include <QWindow>
@@ -188,6 +190,35 @@ private Q_SLOTS:
         choice(window.deckMenu(), QStringLiteral("quillmere-emblems"))->trigger();
         QCOMPARE(fieldOf(cast->box(0)), kEmblemField);
         QCOMPARE(board->faceDownCard(0)->back().toImage(), programBack);
+    }
+
+    // Deck > Browse the Cards opens one browser on the chosen deck, after the deck choices; a new choice shows in it.
+    void theBrowserComesFromTheDeckMenu()
+    {
+        DeckFixture fixture;
+        TestContext t(fixture.folder);
+        MainWindow window(t.context);
+        QMenu* menu = window.deckMenu();
+        QAction* browse = menu->findChild<QAction*>(QStringLiteral("mnuBrowseCards"));
+        QVERIFY(browse);
+        QVERIFY(menu->actions().contains(browse));
+        QVERIFY(menu->actions().indexOf(browse) > menu->actions().indexOf(choice(menu, QStringLiteral("user:mine"))));
+        browse->trigger();
+        auto* browser = window.findChild<DeckBrowser*>(QStringLiteral("frmDeckBrowser"));
+        QVERIFY(browser);
+        QVERIFY(browser->isVisible());
+        QCOMPARE(browser->deck().id, QStringLiteral("classic-1909"));
+        QCOMPARE(browser->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+                 Qt::WindowFlags());
+        QVERIFY(browser->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        browse->trigger();
+        QCOMPARE(window.findChildren<DeckBrowser*>().size(), 1);
+
+        choice(menu, QStringLiteral("user:mine"))->trigger();
+        QCOMPARE(browser->deck().id, QStringLiteral("user:mine"));
+        const QIcon icon = browser->cardGrid()->model()->index(0, 0).data(Qt::DecorationRole).value<QIcon>();
+        const QImage shown = icon.pixmap(QSize(78, 135)).toImage();
+        QCOMPARE(shown.pixelColor(shown.width() * 3 / 4, shown.height() / 4), kMineField);
     }
 
     // A deck that cannot be chosen changes nothing, even when asked for by name; a chosen deck that has gone
