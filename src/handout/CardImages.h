@@ -18,8 +18,8 @@ inline constexpr QSize kCardPictureSize{130, 225};
 // and smaller pictures alike), for a screen of devicePixelRatio: the image holds that many pixels per logical pixel
 // where the deck's files have them (the 2× file is used above 1×, and for a logical size larger than the card size,
 // and scaled down with a smooth filter for 1.25× and 1.5×; a small picture is never blown up past its own pixels,
-// only to the logical size) and carries the ratio, so it draws at the logical size. A null image when the file is missing or cannot be decoded; the caller carries on
-// without it.
+// only to the logical size) and carries the ratio, so it draws at the logical size. A null image when the file is
+// missing or cannot be decoded; the caller carries on without it.
 QImage loadCardPicture(const DeckFolder& deck, int cardIndex, qreal devicePixelRatio = 1,
                        QSize logicalSize = kCardPictureSize);
 // The size a picture takes on screen: its pixels divided by its device pixel ratio.
