@@ -3,7 +3,7 @@
 set -eu
 packages="build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
 libbenchmark-dev clang clang-format libclang-rt-14-dev fonts-dejavu-core xdg-utils
-desktop-file-utils appstream dpkg-dev file"
+desktop-file-utils appstream dpkg-dev file poppler-utils"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,6 +1,7 @@
 #include "cli/CastCommand.h"
 
 #include "cli/Command.h"
+#include "cli/HandoutOutput.h"
 #include "cli/JsonOutput.h"
 #include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
@@ -103,7 +104,7 @@ std::optional<EnteredCard> parseEnteredCard(const QString& text)
 
 namespace {
 
-enum class OutputFormat { Text, Json, Html, Ansi };
+enum class OutputFormat { Text, Json, Html, Ansi, Pdf };
 
 // A parsed command line: the cast itself and how to run and show it.
 struct CastCommandLine
@@ -112,6 +113,9 @@ struct CastCommandLine
     std::optional<std::uint64_t> seed;
     OutputFormat format = OutputFormat::Text;
     std::optional<QString> appFolder;
+    QString output;
+    QString deck;
+    bool pictures = false;
     // The cards the user turned over, as given to --cards.
     std::optional<QString> cards;
     bool help = false;
@@ -119,8 +123,8 @@ struct CastCommandLine
 
 const char* const kCastHelp
     = "  cast --spread NAME [--only-major | --only-minor] [--reversals] [--seed N | --cards LIST]\n"
-      "       [--name TEXT] [--dob TEXT] [--question TEXT] [--format text|json|html|ansi]\n"
-      "       [--app-folder DIR]\n"
+      "       [--name TEXT] [--dob TEXT] [--question TEXT] [--format text|json|html|ansi|pdf]\n"
+      "       [--pictures] [--output OUT] [--deck DECKDIR] [--app-folder DIR]\n"
       "                            an automatic reading (or one from --cards), cast and written exactly as\n"
       "                            the program does it:\n"
       "                            --spread      the spread's exact display name (see 'spreads'), required\n"
@@ -146,14 +150,25 @@ const char* const kCastHelp
       "                                          \"name\", \"dob\", \"question\", \"date\", \"time\" (as written in\n"
       "                                          the header), \"text\" (the plain text, CRLF line ends), \"runs\"\n"
       "                                          ([{\"text\", \"bold\", \"underline\", \"color\": \"#rrggbb\"}])}\n"
+      "                                          pdf: the printed reading (page one the spread with the card\n"
+      "                                          pictures, the querent and the date, then the reading text, A4\n"
+      "                                          or Letter after the locale); needs --output, no display\n"
+      "                            --pictures    with html: one self-contained page with the spread and the\n"
+      "                                          card pictures embedded\n"
+      "                            --output OUT  writes the output to the file OUT (whole or not at all)\n"
+      "                                          instead of standard output; a failure exits 1\n"
+      "                            --deck DECKDIR  the folder of card pictures (r0 ... r77) for pdf and\n"
+      "                                          --pictures; default: the default deck of --app-folder or of\n"
+      "                                          the installed program; a card without a picture is an empty\n"
+      "                                          frame with its name\n"
       "                            --app-folder  also writes the temporary record DIR/temp as the program\n"
       "                                          does after a reading (see save); a failure exits 1\n"
       "                            Option values may also be given as --option=VALUE.";
 
-const QStringList kValueOptions
-    = {QStringLiteral("--spread"),     QStringLiteral("--seed"),     QStringLiteral("--name"),
-       QStringLiteral("--dob"),        QStringLiteral("--question"), QStringLiteral("--format"),
-       QStringLiteral("--app-folder"), QStringLiteral("--cards")};
+const QStringList kValueOptions = {
+    QStringLiteral("--spread"),   QStringLiteral("--seed"),   QStringLiteral("--name"),       QStringLiteral("--dob"),
+    QStringLiteral("--question"), QStringLiteral("--format"), QStringLiteral("--app-folder"), QStringLiteral("--cards"),
+    QStringLiteral("--output"),   QStringLiteral("--deck")};
 
 QString spreadNamesList()
 {
@@ -193,6 +208,10 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
 
         if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
             line.help = true;
+        } else if (option == QLatin1String("--pictures")) {
+            if (inlineValue)
+                return usageError(io, QStringLiteral("%1 takes no value").arg(option));
+            line.pictures = true;
         } else if (option == QLatin1String("--only-major") || option == QLatin1String("--only-minor")
                    || option == QLatin1String("--reversals")) {
             if (inlineValue)
@@ -223,6 +242,10 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
                 line.request.question = *text;
             } else if (option == QLatin1String("--app-folder")) {
                 line.appFolder = *text;
+            } else if (option == QLatin1String("--output")) {
+                line.output = *text;
+            } else if (option == QLatin1String("--deck")) {
+                line.deck = *text;
             } else if (option == QLatin1String("--cards")) {
                 line.cards = *text;
             } else if (*text == QLatin1String("text")) {
@@ -233,8 +256,11 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
                 line.format = OutputFormat::Html;
             } else if (*text == QLatin1String("ansi")) {
                 line.format = OutputFormat::Ansi;
+            } else if (*text == QLatin1String("pdf")) {
+                line.format = OutputFormat::Pdf;
             } else {
-                return usageError(io, QStringLiteral("--format must be text, json, html or ansi, not '%1'").arg(*text));
+                return usageError(
+                    io, QStringLiteral("--format must be text, json, html, ansi or pdf, not '%1'").arg(*text));
             }
         } else {
             return usageError(io, QStringLiteral("cast: unknown argument '%1'").arg(args[i]));
@@ -244,6 +270,10 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
         return line;
     if (line.request.options.majorOnly && line.request.options.minorOnly)
         return usageError(io, QStringLiteral("--only-major and --only-minor exclude each other"));
+    if (line.pictures && line.format != OutputFormat::Html)
+        return usageError(io, QStringLiteral("--pictures goes with --format html"));
+    if (line.format == OutputFormat::Pdf && line.output.isEmpty())
+        return usageError(io, QStringLiteral("--format pdf needs --output FILE"));
     if (line.seed && line.cards)
         return usageError(io, QStringLiteral("--seed and --cards exclude each other"));
     if (!spreadName)
@@ -282,6 +312,12 @@ int runCast(const QStringList& args, CommandIo& io)
         return kExitSuccess;
     }
 
+    OutputTarget target{line.output, line.deck, std::nullopt};
+    if (line.appFolder)
+        target.appFolder = AppFolder(*line.appFolder);
+    if (const std::optional<QString> problem = checkOutputTarget(target))
+        return usageError(io, *problem);
+
     SeededRandomSource random = line.seed ? SeededRandomSource(*line.seed) : SeededRandomSource::fromEntropy();
     // One look at the clock for everything written about this reading.
     const FixedReadingClock clock(QDateTime::currentDateTime(), QLocale::system());
@@ -304,17 +340,17 @@ int runCast(const QStringList& args, CommandIo& io)
 
     switch (line.format) {
     case OutputFormat::Text:
-        io.out << renderPlainText(text);
-        break;
+        return writeTextOutput(renderPlainText(text), target, io);
     case OutputFormat::Json:
-        io.out << QString::fromUtf8(readingJson(reading, text, clock.moment()));
-        break;
+        return writeTextOutput(QString::fromUtf8(readingJson(reading, text, clock.moment())), target, io);
     case OutputFormat::Html:
-        io.out << renderHtml(text, true);
-        break;
+        if (line.pictures)
+            return writePicturePageOutput(handoutOfReading(reading, text, clock.moment()), target, io);
+        return writeTextOutput(renderHtml(text, true), target, io);
     case OutputFormat::Ansi:
-        io.out << renderAnsi(text) << '\n';
-        break;
+        return writeTextOutput(renderAnsi(text) + QLatin1Char('\n'), target, io);
+    case OutputFormat::Pdf:
+        return writePdfOutput(handoutOfReading(reading, text, clock.moment()), target, io);
     }
     return kExitSuccess;
 }

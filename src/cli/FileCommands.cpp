@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "cli/HandoutOutput.h"
 #include "cli/JournalCommands.h"
 #include "cli/JsonOutput.h"
 #include "engine/ReadingClock.h"
@@ -249,34 +250,46 @@ QByteArray savedReadingJson(const ReadingRecord& record, const StyledText& text)
 
 int runShow(const QStringList& args, CommandIo& io)
 {
-    const ParsedArguments parsed
-        = parseArguments(args, {QStringLiteral("--app-folder"), QStringLiteral("--format")}, {});
+    const ParsedArguments parsed = parseArguments(args,
+                                                  {QStringLiteral("--app-folder"), QStringLiteral("--format"),
+                                                   QStringLiteral("--output"), QStringLiteral("--deck")},
+                                                  {QStringLiteral("--pictures")});
     if (parsed.error)
         return usageError(io, QStringLiteral("show: %1").arg(*parsed.error));
     if (parsed.positional.size() != 1)
         return usageError(io, QStringLiteral("show needs one FILE"));
     const QString format = parsed.value("--format").value_or(QStringLiteral("text"));
-    const QStringList formats
-        = {QStringLiteral("text"), QStringLiteral("json"), QStringLiteral("html"), QStringLiteral("ansi")};
+    const QStringList formats = {QStringLiteral("text"), QStringLiteral("json"), QStringLiteral("html"),
+                                 QStringLiteral("ansi"), QStringLiteral("pdf")};
     if (!formats.contains(format))
-        return usageError(io, QStringLiteral("--format must be text, json, html or ansi, not '%1'").arg(format));
+        return usageError(io, QStringLiteral("--format must be text, json, html, ansi or pdf, not '%1'").arg(format));
+    if (parsed.has("--pictures") && format != QLatin1String("html"))
+        return usageError(io, QStringLiteral("--pictures goes with --format html"));
+    const OutputTarget target{parsed.value("--output").value_or(QString()), parsed.value("--deck").value_or(QString()),
+                              appFolderOf(parsed)};
+    if (const std::optional<QString> problem = checkOutputTarget(target))
+        return usageError(io, *problem);
+    if (format == QLatin1String("pdf") && target.outputPath.isEmpty())
+        return usageError(io, QStringLiteral("--format pdf needs --output FILE"));
 
     QString path = parsed.positional.first();
-    if (const std::optional<AppFolder> folder = appFolderOf(parsed); folder && QDir::isRelativePath(path))
-        path = folder->path(path);
+    if (target.appFolder && QDir::isRelativePath(path))
+        path = target.appFolder->path(path);
     const StorageValue<ReadingRecord> record = readRecordFile(path);
     if (!record)
         return failure(io, record.error());
     const StyledText text = showSavedReading(*record);
+    if (format == QLatin1String("pdf"))
+        return writePdfOutput(handoutOfRecord(*record, text), target, io);
+    if (format == QLatin1String("html") && parsed.has("--pictures"))
+        return writePicturePageOutput(handoutOfRecord(*record, text), target, io);
     if (format == QLatin1String("json"))
-        io.out << QString::fromUtf8(savedReadingJson(*record, text));
-    else if (format == QLatin1String("html"))
-        io.out << renderHtml(text, true);
-    else if (format == QLatin1String("ansi"))
-        io.out << renderAnsi(text) << '\n';
-    else
-        io.out << renderPlainText(text);
-    return kExitSuccess;
+        return writeTextOutput(QString::fromUtf8(savedReadingJson(*record, text)), target, io);
+    if (format == QLatin1String("html"))
+        return writeTextOutput(renderHtml(text, true), target, io);
+    if (format == QLatin1String("ansi"))
+        return writeTextOutput(renderAnsi(text) + QLatin1Char('\n'), target, io);
+    return writeTextOutput(renderPlainText(text), target, io);
 }
 
 } // namespace
@@ -318,13 +331,14 @@ QList<Command> fileCommands()
          "                            or tab inside a description is printed as one blank",
          runReadings},
         {"show",
-         "  show FILE [--format text|json|html|ansi] [--app-folder DIR]\n"
+         "  show FILE [--format text|json|html|ansi|pdf] [--pictures] [--output OUT] [--deck DECKDIR]\n"
+         "       [--app-folder DIR]\n"
          "                            the text of a saved reading as the program shows it when reopened\n"
          "                            (a relative FILE is taken inside DIR when --app-folder is given).\n"
          "                            json: {\"spread\", \"cards\", \"flags\", \"descriptions\" (all, in\n"
          "                            order), \"name\", \"dob\", \"question\", \"date\", \"time\", \"text\",\n"
-         "                            \"runs\"} as for cast. A missing, unreadable or foreign file is\n"
-         "                            reported on stderr with exit 1",
+         "                            \"runs\"} as for cast. pdf and --pictures as for cast. A missing,\n"
+         "                            unreadable or foreign file is reported on stderr with exit 1",
          runShow},
     };
 }

@@ -1,9 +1,12 @@
 #include "cli/Command.h"
+#include "cli/HandoutOutput.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <unistd.h>
 
 using namespace quillmere::cli;
@@ -64,7 +67,18 @@ int run(const QStringList& args, CommandIo& io);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QStringList rawArgs;
+    for (int i = 1; i < argc; ++i)
+        rawArgs.append(QString::fromLocal8Bit(argv[i]));
+    // Pages and pictures need Qt Gui's fonts and painting, never a display: only those formats start it, on the
+    // platform that draws into memory.
+    std::unique_ptr<QCoreApplication> application;
+    if (needsGuiApplication(rawArgs)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     // Texts keep their CRLF line ends in files and pipes; a terminal gets plain LF.
     const bool terminal = isatty(STDOUT_FILENO) == 1;
     QString terminalText;
@@ -73,7 +87,7 @@ int main(int argc, char** argv)
         out.setString(&terminalText);
     QTextStream err(stderr);
     CommandIo io{out, err};
-    const QStringList args = app.arguments().mid(1);
+    const QStringList args = QCoreApplication::arguments().mid(1);
     const int status = run(args, io);
     if (terminal) {
         out.flush();

@@ -35,12 +35,6 @@ void writeDetailLine(StyledTextWriter& out, const QString& label, const QString&
     out.write(lineEnd);
 }
 
-// Only the empty text counts as not given; blanks are the querent's own answer.
-const QString& orNotMentioned(const QString& value)
-{
-    return value.isEmpty() ? kNotMentioned : value;
-}
-
 void writeSpreadDescription(StyledTextWriter& out, const Spread& spread)
 {
     switch (spread.index) {
@@ -81,9 +75,9 @@ void writeReadingHeader(StyledTextWriter& out, const CurrentReading& reading, co
     const QString& date = reading.creationDate.isEmpty() ? now.date : reading.creationDate;
     const QString& time = reading.creationTime.isEmpty() ? now.time : reading.creationTime;
 
-    writeDetailLine(out, QStringLiteral("Name: "), orNotMentioned(reading.querentName), kLineEnd);
-    writeDetailLine(out, QStringLiteral("Date of Birth: "), orNotMentioned(reading.birthDate), kLineEnd);
-    writeDetailLine(out, QStringLiteral("Question: "), orNotMentioned(reading.question), kLineEnd);
+    writeDetailLine(out, QStringLiteral("Name: "), detailOrNotMentioned(reading.querentName), kLineEnd);
+    writeDetailLine(out, QStringLiteral("Date of Birth: "), detailOrNotMentioned(reading.birthDate), kLineEnd);
+    writeDetailLine(out, QStringLiteral("Question: "), detailOrNotMentioned(reading.question), kLineEnd);
     writeDetailLine(out, QStringLiteral("Date of Creation: "), date, kLineEnd);
     writeDetailLine(out, QStringLiteral("Time of Creation: "), time, kLineEnd + kLineEnd);
     out.setBold(false);
@@ -155,6 +149,11 @@ void writePositionText(StyledTextWriter& out, const QString& spreadKey, int p)
     if (spread->layout == PositionLayout::NextLine)
         out.write(kLineEnd);
     out.write(position->meaning);
+}
+
+QString detailOrNotMentioned(const QString& value)
+{
+    return value.isEmpty() ? kNotMentioned : value;
 }
 
 StyledText composeReading(const CurrentReading& reading, const ReadingClock& clock)

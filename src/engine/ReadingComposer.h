@@ -22,6 +22,10 @@ void writeCardInterpretations(StyledTextWriter& out, const CurrentReading& readi
 // position.
 void writePositionText(StyledTextWriter& out, const QString& spreadKey, int p);
 
+// A querent's detail as the header writes it: "Not mentioned" for the empty text only (blanks are the querent's
+// own answer).
+QString detailOrNotMentioned(const QString& value);
+
 // Header and interpretations of the reading's own cards, as a fresh reading shows them.
 StyledText composeReading(const CurrentReading& reading, const ReadingClock& clock);
 

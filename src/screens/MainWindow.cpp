@@ -6,6 +6,7 @@
 #include "screens/DetailsScreen.h"
 #include "screens/FormSupport.h"
 #include "screens/JournalWindow.h"
+#include "screens/ReadingExport.h"
 #include "screens/ReadingPane.h"
 #include "screens/SaveReadingDialog.h"
 #include "screens/SpreadScreen.h"
@@ -162,6 +163,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     connect(m_cmdSave, &QPushButton::clicked, this, &MainWindow::onCmdSaveClicked);
     connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
 
+    m_export = new ReadingExport(m_context, m_workspace, m_pane, this);
     buildMenus();
     m_saveHandler = [this](QWidget* parent) { SaveReadingDialog::open(m_context, parent); };
     m_automaticCast = [](AppContext& context, ReadingHost& host) { openAutomaticCast(context, host); };
@@ -194,6 +196,8 @@ void MainWindow::buildMenus()
 
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
+    // Print, PDF, pictures, copies and exports of the reading on screen come before Exit.
+    m_export->addTo(file, exit);
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* journal = menuBar()->addMenu(QStringLiteral("&Journal"));
@@ -363,6 +367,7 @@ void MainWindow::enterFreshReadingState()
     setWorkspaceWhite(true);
     m_cmdSave->setEnabled(true);
     m_state = ReadingState::Fresh;
+    m_export->setReadingOnScreen(true);
 }
 
 void MainWindow::enterReopenedReadingState()
@@ -371,6 +376,7 @@ void MainWindow::enterReopenedReadingState()
     setWorkspaceWhite(true);
     m_cmdSave->setEnabled(false);
     m_state = ReadingState::Reopened;
+    m_export->setReadingOnScreen(true);
 }
 
 void MainWindow::setWorkspaceWhite(bool white)
@@ -413,6 +419,7 @@ void MainWindow::resetReadingState()
             window->close();
     }
     m_state = ReadingState::None;
+    m_export->setReadingOnScreen(false);
 }
 
 void MainWindow::closeReadingScreens()

@@ -21,6 +21,7 @@ struct DeckFolder;
 class DeckBrowser;
 class DetailsScreen;
 class JournalWindow;
+class ReadingExport;
 class ReadingPane;
 class RightPanel;
 class SpreadScreen;
@@ -52,6 +53,8 @@ public:
 
     ReadingState readingState() const { return m_state; }
     ReadingPane* readingPane() const { return m_pane; }
+    // The File menu's print, PDF, picture, copy and export commands for the reading on screen.
+    ReadingExport* readingExport() const { return m_export; }
     QWidget* rightPanel() const;
 
     // The screens of a reading, each opened afresh inside the workspace.
@@ -145,6 +148,7 @@ private:
     QPushButton* m_cmdSave = nullptr;
     QPushButton* m_cmdExit = nullptr;
     ReadingPane* m_pane = nullptr;
+    ReadingExport* m_export = nullptr;
     ReadingState m_state = ReadingState::None;
     bool m_shutDown = false;
     Opener m_saveHandler;

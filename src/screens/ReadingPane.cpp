@@ -1,11 +1,11 @@
 #include "screens/ReadingPane.h"
 
+#include "engine/TextLinks.h"
 #include "screens/FormSupport.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -30,14 +30,6 @@ QString toDisplay(QString text)
     return text;
 }
 
-const QRegularExpression& addressPattern()
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("(?<![\\w.@/])(?:https?://|www\\.|mailto:)[^\\s<>\"\\x{2028}\\x{2029}]+"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
-    return pattern;
-}
-
 // The zoom step a key asks for: +1, -1, 0 for the normal size, nothing for any other key. Shift and the
 // keypad are ignored, since plus needs Shift on many keyboards.
 std::optional<int> zoomStepOf(const QKeyEvent& event)
@@ -56,11 +48,6 @@ std::optional<int> zoomStepOf(const QKeyEvent& event)
     default:
         return std::nullopt;
     }
-}
-
-bool isTrailingPunctuation(QChar c)
-{
-    return QStringLiteral(".,;:!?)]}'").contains(c);
 }
 
 } // namespace
@@ -210,21 +197,15 @@ void ReadingPane::paintEvent(QPaintEvent* event)
 
 void ReadingPane::markLinks()
 {
+    // The pane's link keeps the address as written; where it leads is decided again when it is clicked.
     const QString text = document()->toRawText();
-    QRegularExpressionMatchIterator matches = addressPattern().globalMatch(text);
-    while (matches.hasNext()) {
-        const QRegularExpressionMatch match = matches.next();
-        QString address = match.captured();
-        while (!address.isEmpty() && isTrailingPunctuation(address.back()))
-            address.chop(1);
-        if (!openableUrl(address))
-            continue;
+    for (const TextLink& found : findTextLinks(text)) {
         QTextCursor cursor(document());
-        cursor.setPosition(static_cast<int>(match.capturedStart()));
-        cursor.setPosition(static_cast<int>(match.capturedStart() + address.size()), QTextCursor::KeepAnchor);
+        cursor.setPosition(static_cast<int>(found.start));
+        cursor.setPosition(static_cast<int>(found.start + found.length), QTextCursor::KeepAnchor);
         QTextCharFormat link;
         link.setAnchor(true);
-        link.setAnchorHref(address);
+        link.setAnchorHref(text.mid(found.start, found.length));
         link.setFontUnderline(true);
         cursor.mergeCharFormat(link);
     }
@@ -232,21 +213,7 @@ void ReadingPane::markLinks()
 
 std::optional<QUrl> ReadingPane::openableUrl(const QString& linkText)
 {
-    QString address = linkText.trimmed();
-    if (address.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
-        address.prepend(QLatin1String("http://"));
-    const QUrl url(address, QUrl::TolerantMode);
-    if (!url.isValid())
-        return std::nullopt;
-    const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) {
-        if (url.host().isEmpty())
-            return std::nullopt;
-        return url;
-    }
-    if (scheme == QLatin1String("mailto") && !url.path().isEmpty())
-        return url;
-    return std::nullopt;
+    return quillmere::openableUrl(linkText);
 }
 
 void ReadingPane::onAnchorClicked(const QUrl& link)

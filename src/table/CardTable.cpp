@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -34,17 +33,6 @@ constexpr int kSeventhLabelLeft = 120;
 TwipsPoint startPlace(int index)
 {
     return {kStartLefts[index % 5], index < 5 ? kStartTopFirstRow : kStartTopSecondRow};
-}
-
-// A position's title without its leading "Card N", for example "The Crossing" from "Card 2: The Crossing".
-QString shortPositionTitle(const QString& spreadKey, int position)
-{
-    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
-    const SpreadPosition* spreadPosition = spread ? spread->position(position) : nullptr;
-    if (!spreadPosition)
-        return {};
-    static const QRegularExpression cardNumber(QStringLiteral("^Card\\s+\\d+\\s*[:\\-]?\\s*"));
-    return QString(spreadPosition->title).remove(cardNumber).trimmed();
 }
 
 // Shows the table's contents at their own size; the window around it is sized from this.
@@ -566,21 +554,6 @@ void setTablesFitWorkspace(QMdiArea* workspace, bool fit)
 bool tablesFitWorkspace(const QMdiArea* workspace)
 {
     return workspace && workspace->property(kFitTablesProperty).toBool();
-}
-
-QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed)
-{
-    const QString title = shortPositionTitle(spreadKey, position);
-    QString name = QStringLiteral("Position %1").arg(position + 1);
-    if (!title.isEmpty())
-        name += QStringLiteral(": ") + title;
-    if (Deck::isValidIndex(cardIndex))
-        name += QStringLiteral(" \u2014 ") + Deck::instance().name(cardIndex);
-    if (isCrossingCard(spreadKey, position))
-        name += QStringLiteral(", lying across");
-    else if (reversed)
-        name += QStringLiteral(", reversed");
-    return name;
 }
 
 QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)

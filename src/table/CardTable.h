@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/SpreadCatalogue.h"
+#include "handout/ReadingHandout.h"
 #include "storage/AppFolder.h"
 #include "storage/DeckLibrary.h"
 #include "table/CardViewer.h"
@@ -118,6 +119,8 @@ public:
     void clearPictures();
     // Sizes the table to its first cardCount boxes wherever they are now.
     void sizeToCards(int cardCount);
+    // The spread whose places the boxes were last put at; empty before the first.
+    const QString& spreadKey() const { return m_spreadKey; }
     // The table's size in twips, as last set by sizeToCards.
     TwipsSize sizeInTwips() const { return m_size; }
     // The table's size in pixels at scale 1, the design layout.
@@ -154,17 +157,12 @@ private:
     void applySize();
 
     DeckFolder m_deck;
+    QString m_spreadKey;
     QList<CardBox*> m_boxes;
     TwipsSize m_size;
-    // The spread the cards were last placed for.
-    QString m_spreadKey;
     QPointer<CardViewer> m_viewer;
     double m_scale = 1;
 };
-
-// The text a screen reader gives for a card on a table, for example
-// "Position 2: The Covering — Three of Cups, reversed"; the crossing card of the Celtic Cross ends in ", lying across".
-QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed);
 
 // The largest scale a fitted table is drawn at: beyond twice the design the cards' largest files give out.
 inline constexpr double kMaxFittedTableScale = 2;

@@ -27,6 +27,19 @@ public:
     virtual int ask(QWidget* parent, const QString& title, const QString& text, const QStringList& answers) = 0;
 };
 
+// Asks where a file is to be saved. The program shows a file dialog; tests answer with a path of their own.
+class FileChooser
+{
+public:
+    virtual ~FileChooser() = default;
+    // filters are dialog filters such as "PDF document (*.pdf)", the first one chosen at first. Returns the path
+    // chosen (with the filter it was chosen under in chosenFilter, when given), or the empty text when the user
+    // cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggestedPath,
+                                 const QStringList& filters, QString* chosenFilter = nullptr)
+        = 0;
+};
+
 // The blocking waits of a cast; tests return at once.
 class Pause
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestDoubles.h"
 #include "engine/CurrentReading.h"
 #include "engine/RandomSource.h"
 #include "engine/ReadingClock.h"
@@ -17,45 +18,10 @@
 
 namespace quillmere::testing {
 
-// A message box as the program would have shown it.
-struct ShownMessage
-{
-    Notifier::Icon icon;
-    QString title;
-    QString text;
-};
-
-// Records every message box and answers OK at once.
-class RecordingNotifier final : public Notifier
-{
-public:
-    void show(QWidget*, Icon icon, const QString& title, const QString& text) override
-    {
-        messages.append({icon, title, text});
-    }
-    QStringList texts() const
-    {
-        QStringList all;
-        for (const ShownMessage& message : messages)
-            all.append(message.text);
-        return all;
-    }
-    QList<ShownMessage> messages;
-};
-
-class NoPause final : public Pause
-{
-public:
-    void wait(int milliseconds) override { waits.append(milliseconds); }
-    QList<int> waits;
-};
-
-class RecordingUrlOpener final : public UrlOpener
-{
-public:
-    void open(const QUrl& url) override { urls.append(url); }
-    QList<QUrl> urls;
-};
+using doubles::RecordingNotifier;
+using doubles::RecordingUrlOpener;
+using doubles::ShownMessage;
+using NoPause = doubles::RecordingPause;
 
 // A main window reduced to what the card tables use: a workspace, the pane's last text and the state.
 class RecordingHost final : public ReadingHost

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestDoubles.h"
 #include "content/Twips.h"
 #include "engine/CurrentReading.h"
 #include "engine/RandomSource.h"
@@ -18,37 +19,9 @@
 
 namespace quillmere::testing {
 
-// Records the message boxes instead of showing them.
-class RecordingNotifier final : public Notifier
-{
-public:
-    void show(QWidget*, Icon icon, const QString& title, const QString& text) override
-    {
-        messages.append({icon, title, text});
-    }
-    struct Message
-    {
-        Icon icon;
-        QString title;
-        QString text;
-    };
-    QList<Message> messages;
-};
-
-// Records the pauses and returns at once.
-class RecordingPause final : public Pause
-{
-public:
-    void wait(int milliseconds) override { waits.append(milliseconds); }
-    QList<int> waits;
-};
-
-class RecordingUrlOpener final : public UrlOpener
-{
-public:
-    void open(const QUrl& url) override { urls.append(url); }
-    QList<QUrl> urls;
-};
+using doubles::RecordingNotifier;
+using doubles::RecordingPause;
+using doubles::RecordingUrlOpener;
 
 // The main window as the card tables see it: a workspace and a record of the pane's text and states.
 class FakeReadingHost final : public ReadingHost

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestDoubles.h"
 #include "engine/CurrentReading.h"
 #include "engine/RandomSource.h"
 #include "engine/ReadingClock.h"
@@ -19,57 +20,11 @@
 
 namespace quillmere::test {
 
-struct Message
-{
-    Notifier::Icon icon;
-    QString title;
-    QString text;
-};
-
-// Records every message box and answers OK at once.
-class RecordingNotifier final : public Notifier
-{
-public:
-    void show(QWidget*, Icon icon, const QString& title, const QString& text) override
-    {
-        messages.append({icon, title, text});
-    }
-    QList<Message> messages;
-};
-
-// Records the pauses and returns at once; onWait runs at the moment of the pause.
-class RecordingPause final : public Pause
-{
-public:
-    void wait(int milliseconds) override
-    {
-        waits.append(milliseconds);
-        if (onWait)
-            onWait();
-    }
-    QList<int> waits;
-    std::function<void()> onWait;
-};
-
-class RecordingUrlOpener final : public UrlOpener
-{
-public:
-    void open(const QUrl& url) override { urls.append(url); }
-    QList<QUrl> urls;
-};
-
-// Answers the questions from a list (then with -1, the box closed) and records them.
-class AnsweringAsker final : public Asker
-{
-public:
-    int ask(QWidget*, const QString&, const QString& text, const QStringList&) override
-    {
-        questions.append(text);
-        return answers.isEmpty() ? -1 : answers.takeFirst();
-    }
-    QStringList questions;
-    QList<int> answers;
-};
+using Message = doubles::ShownMessage;
+using doubles::AnsweringAsker;
+using doubles::RecordingNotifier;
+using doubles::RecordingPause;
+using doubles::RecordingUrlOpener;
 
 inline void writeFile(const QString& path, const QByteArray& content)
 {

@@ -14,19 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Answers the questions from a list and records them.
-class ListAsker final : public Asker
-{
-public:
-    int ask(QWidget*, const QString&, const QString& text, const QStringList&) override
-    {
-        questions << text;
-        return answers.isEmpty() ? -1 : answers.takeFirst();
-    }
-    QStringList questions;
-    QList<int> answers;
-};
-
 // An installed start: the data folder apart from the program's files, and an old folder of an earlier version.
 struct InstalledStart
 {
@@ -60,7 +47,7 @@ struct InstalledStart
     RecordingUrlOpener urlOpener;
     ProgramSettings settings;
     AppContext context;
-    ListAsker asker;
+    AnsweringAsker asker;
 };
 
 } // namespace

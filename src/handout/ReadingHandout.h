@@ -1,0 +1,51 @@
+#pragma once
+
+#include "engine/CurrentReading.h"
+#include "engine/ReadingClock.h"
+#include "engine/StyledText.h"
+#include "storage/RecordFormat.h"
+
+#include <QList>
+#include <QString>
+
+namespace quillmere {
+
+// One position of a reading as it lies on the table: the card (-1 when the position has none that can be shown)
+// and whether it fell reversed. The crossing card is never reversed, whatever its flag says.
+struct HandoutCard
+{
+    int cardIndex = -1;
+    bool reversed = false;
+    friend bool operator==(const HandoutCard&, const HandoutCard&) = default;
+};
+
+// Everything a reading taken away from the program shows: the spread with its cards, who it is for, when it was
+// made, and the reading text. Printing, the PDF, the pictures, the copies and the exports are all made from it.
+struct ReadingHandout
+{
+    QString spreadKey;
+    QList<HandoutCard> cards;
+    QString querentName;
+    QString birthDate;
+    QString question;
+    QString date;
+    QString time;
+    StyledText text;
+};
+
+// The handout of a fresh reading: its cards in position order (flags as the table turns them), its querent and the
+// moment its header names.
+ReadingHandout handoutOfReading(const CurrentReading& reading, const StyledText& text, const ReadingMoment& moment);
+// The handout of a saved reading as it is reopened.
+ReadingHandout handoutOfRecord(const ReadingRecord& record, const StyledText& text);
+
+// A position's title without its leading "Card N", for example "The Crossing" from "Card 2: The Crossing"; empty
+// for an unknown spread or position, or a title that is only the number.
+QString shortPositionTitle(const QString& spreadKey, int position);
+
+// The words for a card on a table, for example "Position 2: The Crossing — Three of Cups, reversed"; a screen
+// reader says them for a card box, and the exported reading gives them to each picture. The crossing card of the
+// Celtic Cross ends in ", lying across".
+QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed);
+
+} // namespace quillmere
