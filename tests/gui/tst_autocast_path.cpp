@@ -1,3 +1,4 @@
+#include "FormLookup.h"
 #include "TestSupport.h"
 
 #include "app/Program.h"
@@ -36,15 +37,6 @@ template <typename T> T* childOf(QWidget* form, const char* name)
     if (!child)
         qWarning("no %s", name);
     return child;
-}
-
-QWidget* topLevel(const QString& name)
-{
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name && window->isVisible())
-            return window;
-    }
-    return nullptr;
 }
 
 // While it lives, writes of this process past `bytes` fail with EFBIG, as on a full disk.
@@ -268,7 +260,7 @@ void TestAutoCastPath::aReadingThatCannotBeKeptIsToldAndStillSaved()
 
     // Room again: Save files the reading on screen.
     QTest::mouseClick(childOf<QPushButton>(window, "cmdSave"), Qt::LeftButton);
-    QWidget* dialog = topLevel(QStringLiteral("frmSaveReading"));
+    QWidget* dialog = forms::topLevel(QStringLiteral("frmSaveReading"));
     QVERIFY(dialog);
     QTest::mouseClick(childOf<QRadioButton>(dialog, "optUnderMisc"), Qt::LeftButton);
     QTest::keyClicks(childOf<QPlainTextEdit>(dialog, "txtDesc"), QStringLiteral("After the disk filled"));

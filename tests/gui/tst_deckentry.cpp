@@ -1,3 +1,4 @@
+#include "FormLookup.h"
 #include "PanelFixtures.h"
 
 #include "app/Program.h"
@@ -21,32 +22,9 @@
 
 using namespace quillmere;
 using namespace quillmere::testing;
+using namespace quillmere::forms;
 
 namespace {
-
-template <typename T> T* control(QWidget* form, const char* name)
-{
-    T* found = form ? form->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-    if (!found)
-        qFatal("control %s not found", name);
-    return found;
-}
-
-QWidget* topLevel(const QString& name)
-{
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name && window->isVisible())
-            return window;
-    }
-    return nullptr;
-}
-
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 // Types into the card field, optionally ticks Reversed with its access key, and presses Enter.
 void enterCard(QWidget* entry, const QString& text, bool reversed = false)

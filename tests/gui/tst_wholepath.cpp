@@ -1,3 +1,4 @@
+#include "FormLookup.h"
 #include "PanelFixtures.h"
 
 #include "app/Program.h"
@@ -21,6 +22,7 @@
 
 using namespace quillmere;
 using namespace quillmere::testing;
+using namespace quillmere::forms;
 
 namespace {
 
@@ -39,30 +41,6 @@ QList<LaidCard> laidCards(const CardTable* table, int count)
     for (int k = 0; k < count; ++k)
         cards.append({table->box(k)->cardIndex(), table->box(k)->isReversed(), table->box(k)->isQuarterTurned()});
     return cards;
-}
-
-template <typename T> T* control(QWidget* form, const char* name)
-{
-    T* found = form ? form->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-    if (!found)
-        qFatal("control %s not found", name);
-    return found;
-}
-
-QWidget* topLevel(const QString& name)
-{
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name && window->isVisible())
-            return window;
-    }
-    return nullptr;
-}
-
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 } // namespace
