@@ -143,7 +143,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_workspace->setMinimumWidth(kWorkspaceMinimumWidth);
-    m_workspace->viewport()->installEventFilter(this);
+    m_workspaceViewport = m_workspace->viewport();
+    m_workspaceViewport->installEventFilter(this);
     m_splitter->addWidget(m_workspace);
 
     m_rightPanel = new RightPanel(m_splitter);
@@ -552,7 +553,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_workspace->viewport()) {
+    if (watched == m_workspaceViewport) {
         if (event->type() == QEvent::Resize)
             replaceFormsAfterResize(m_workspace);
         // Every child window that comes and goes may change whether a new reading can start.
@@ -564,7 +565,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
         if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)
             updateNewReadingAction();
-    } else if (watched->parent() == m_workspace->viewport()
+    } else if (watched->parent() == m_workspaceViewport
                && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
         updateNewReadingAction();
     }

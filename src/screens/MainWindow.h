@@ -134,6 +134,8 @@ private:
     AppContext& m_context;
     WebLinks m_links;
     QMdiArea* m_workspace = nullptr;
+    // Kept apart so the event filter never asks the workspace, which may be half destroyed when the window closes.
+    QWidget* m_workspaceViewport = nullptr;
     QSplitter* m_splitter = nullptr;
     RightPanel* m_rightPanel = nullptr;
     int m_panelWidth = 0;

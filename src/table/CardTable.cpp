@@ -81,9 +81,10 @@ public:
         , m_window(window)
         , m_area(area)
         , m_table(table)
+        , m_viewport(workspace->viewport())
     {
         workspace->installEventFilter(this);
-        workspace->viewport()->installEventFilter(this);
+        m_viewport->installEventFilter(this);
         connect(table, &CardTable::tableResized, this, &TableWindowFitter::follow);
     }
 
@@ -99,9 +100,11 @@ public:
     }
 
 protected:
+    // Events still come while the workspace is being destroyed, when it is no longer a scroll area: the watched
+    // objects are only compared, never asked anything.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_workspace->viewport() && event->type() == QEvent::Resize)
+        if (watched == m_viewport && event->type() == QEvent::Resize)
             follow();
         else if (watched == m_workspace && event->type() == QEvent::DynamicPropertyChange
                  && static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kFitTablesProperty)
@@ -152,6 +155,7 @@ private:
     QMdiSubWindow* m_window;
     QScrollArea* m_area;
     CardTable* m_table;
+    QWidget* m_viewport;
     bool m_following = false;
 };
 
