@@ -1,5 +1,6 @@
 #include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
 #include "engine/Draw.h"
 #include "engine/ReadingComposer.h"
 #include "engine/TextRenderers.h"
@@ -17,7 +18,7 @@ CurrentReading celticCrossReading()
     reading.birthDate = QStringLiteral("January 1, 1980");
     reading.question = QStringLiteral("What does the coming year hold?");
     reading.resetForNewCast();
-    chooseAutomaticCast(reading, *SpreadCatalogue::instance().byKey(u"Celtic Cross"), {false, false, true});
+    chooseCast(reading, *SpreadCatalogue::instance().byKey(u"Celtic Cross"), {false, false, true}, CastWay::Automatic);
     SeededRandomSource random(1);
     castAutomatically(reading, random);
     return reading;
@@ -55,11 +56,12 @@ void drawCelticCross(benchmark::State& state)
     const bool majorOnly = state.range(0) != 0;
     CurrentReading reading;
     reading.resetForNewCast();
-    chooseAutomaticCast(reading, *SpreadCatalogue::instance().byKey(u"Celtic Cross"), {false, majorOnly, true});
+    chooseCast(reading, *SpreadCatalogue::instance().byKey(u"Celtic Cross"), {false, majorOnly, true},
+               CastWay::Automatic);
     SeededRandomSource random(2);
     for (auto _ : state) {
         castAutomatically(reading, random);
-        benchmark::DoNotOptimize(reading.drawnCards);
+        benchmark::DoNotOptimize(reading.cards);
     }
 }
 BENCHMARK(drawCelticCross)->Arg(0)->Arg(1);

@@ -1,5 +1,6 @@
 #include "NullServices.h"
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
 #include "engine/Draw.h"
 #include "table/AutomaticCast.h"
 #include "table/CardTable.h"
@@ -73,7 +74,7 @@ void automaticCast(benchmark::State& state)
     const Spread& spread = *SpreadCatalogue::instance().at(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         bench.reading.resetForNewCast();
-        chooseAutomaticCast(bench.reading, spread, CastOptions{false, false, true});
+        chooseCast(bench.reading, spread, CastOptions{false, false, true}, CastWay::Automatic);
         CardTable* table = openAutomaticCast(bench.context, bench.host);
         table->repaint();
         benchmark::DoNotOptimize(table);
@@ -92,11 +93,7 @@ void manualCelticCross(benchmark::State& state)
     const Spread& spread = *SpreadCatalogue::instance().at(0);
     for (auto _ : state) {
         bench.reading.resetForNewCast();
-        bench.reading.manualChosen = true;
-        bench.reading.spreadName = spread.name;
-        bench.reading.spreadIndex = spread.index;
-        bench.reading.cardCount = spread.cardCount();
-        bench.reading.reversalsAllowed = true;
+        chooseCast(bench.reading, spread, CastOptions{false, false, true}, CastWay::Manual);
         ManualBoard* board = openManualBoard(bench.context, bench.host);
         for (int i = 0; i < spread.cardCount(); ++i)
             board->faceDownCard(i)->click();

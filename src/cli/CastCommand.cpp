@@ -44,7 +44,7 @@ StyledText castEnteredReading(CurrentReading& reading, const CastRequest& reques
                               const ReadingClock& clock)
 {
     beginReading(reading, request, CastWay::FromDeck);
-    cast.writeCards(reading, CastListShape::WithSpareEntry);
+    cast.writeCards(reading);
     return composeReading(reading, clock);
 }
 
@@ -286,12 +286,14 @@ std::variant<CastCommandLine, int> parseCastArguments(const QStringList& args, C
 
 QByteArray readingJson(const CurrentReading& reading, const StyledText& text, const ReadingMoment& moment)
 {
-    const int positions = reading.positionCount();
+    QList<int> flags;
+    for (const ReadingCard& card : reading.cards)
+        flags.append(card.reversed ? 1 : 0);
     QJsonObject object;
-    object.insert(QStringLiteral("spread"), reading.spreadName);
-    object.insert(QStringLiteral("cards"), jsonNumbers(reading.drawnCards.values().first(positions)));
-    object.insert(QStringLiteral("flags"), jsonNumbers(reading.orientationFlags.values().first(positions)));
-    object.insert(QStringLiteral("reversed"), jsonNumbers(reading.reversedCards.values()));
+    object.insert(QStringLiteral("spread"), reading.spreadKey());
+    object.insert(QStringLiteral("cards"), jsonNumbers(reading.cardIndices()));
+    object.insert(QStringLiteral("flags"), jsonNumbers(flags));
+    object.insert(QStringLiteral("reversed"), jsonNumbers(reading.reversedCardIndices()));
     object.insert(QStringLiteral("name"), reading.querentName);
     object.insert(QStringLiteral("dob"), reading.birthDate);
     object.insert(QStringLiteral("question"), reading.question);

@@ -1,5 +1,6 @@
 #include "content/SpreadCatalogue.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace quillmere {
@@ -13,8 +14,16 @@ struct PositionData
     TwipsPoint place;
 };
 
+// "The Root" of "Card 3: The Root"; empty for "Card 2" or "Card 1 - ".
+QString withoutCardNumber(const QString& title)
+{
+    static const QRegularExpression cardNumber(QStringLiteral("^Card\\s+\\d+\\s*[:\\-]?\\s*"));
+    return QString(title).remove(cardNumber).trimmed();
+}
+
 Spread makeSpread(int index, const char* name, const char* headerTitle, const char* description, PositionLayout layout,
-                  std::initializer_list<PositionData> positions, TwipsSize tableSize)
+                  std::initializer_list<PositionData> positions, TwipsSize tableSize,
+                  DescriptionLayout descriptionLayout = DescriptionLayout::Follows)
 {
     Spread spread;
     spread.index = index;
@@ -22,10 +31,32 @@ Spread makeSpread(int index, const char* name, const char* headerTitle, const ch
     spread.headerTitle = QString::fromLatin1(headerTitle);
     spread.description = QString::fromLatin1(description);
     spread.layout = layout;
-    for (const PositionData& position : positions)
+    spread.descriptionLayout = descriptionLayout;
+    for (const PositionData& position : positions) {
+        const QString title = QString::fromLatin1(position.title);
         spread.positions.append(
-            {QString::fromLatin1(position.title), QString::fromLatin1(position.meaning), position.place});
+            {title, QString::fromLatin1(position.meaning), position.place, withoutCardNumber(title), QString()});
+    }
     spread.tableSize = tableSize;
+    return spread;
+}
+
+// The Celtic Cross's crossing card lies across the first and is never reversed; its table keeps one size. While
+// its cards are laid by hand, the panel names the next position only: the crossing card by its number with its
+// name below, each card to the eighth by its title, and the last two together.
+Spread withCelticCrossRules(Spread spread)
+{
+    spread.crossingPosition = kCrossingCardPosition;
+    spread.fixedTableSize = true;
+    QList<SpreadPosition>& positions = spread.positions;
+    const qsizetype last = positions.size() - 1;
+    for (qsizetype k = 1; k <= last; ++k)
+        positions[k].layingText = positions[k].title;
+    SpreadPosition& crossing = positions[kCrossingCardPosition];
+    crossing.layingText = QString(crossing.title).replace(QStringLiteral(": "), QStringLiteral("\r\n\r\n"));
+    const QString lastTwo = positions[last - 1].title + QStringLiteral("\r\n") + positions[last].title;
+    positions[last - 1].layingText = lastTwo;
+    positions[last].layingText = lastTwo;
     return spread;
 }
 
@@ -44,11 +75,31 @@ const SpreadPosition* Spread::position(int p) const
     return p >= 0 && p < positions.size() ? &positions[p] : nullptr;
 }
 
-SpreadCatalogue::SpreadCatalogue()
+std::optional<QString> Spread::panelText(int p) const
+{
+    const SpreadPosition* place = position(p);
+    if (!place)
+        return std::nullopt;
+    if (layout == PositionLayout::SameLine)
+        return place->title + place->meaning;
+    return place->title + QStringLiteral("\r\n") + place->meaning;
+}
+
+TwipsSize Spread::tableSizeFor(const QList<TwipsPoint>& boxPlaces) const
+{
+    return cardTableSize(this, boxPlaces);
+}
+
+SpreadCatalogue::SpreadCatalogue(QList<Spread> spreads)
+    : m_spreads(std::move(spreads))
+{ }
+
+QList<Spread> SpreadCatalogue::builtInSpreads()
 {
     using enum PositionLayout;
-    m_spreads = {
-        makeSpread(
+    using enum DescriptionLayout;
+    return {
+        withCelticCrossRules(makeSpread(
             0, "Celtic Cross", "Spread Type - Celtic Cross Spread",
             "This is one of the most common spreads. This is also known as the Grand Cross spread. This spread "
             "provides a very detailed reading of the past and present situation and the external influences. There "
@@ -86,7 +137,7 @@ SpreadCatalogue::SpreadCatalogue()
                  {8500, 3700}},
                 {"Card 10: The Outcome", "This represents the final outcome of the situation.", {8500, 0}},
             },
-            {11000, 15100}),
+            {11000, 15100})),
         makeSpread(1, "One Card", "Spread Type - One Card",
                    "This is the simplest spread of all. This is generally used for daily and quick readings. This "
                    "spread is concise and good for a single issue. This can be highly exact depending on the "
@@ -97,7 +148,7 @@ SpreadCatalogue::SpreadCatalogue()
                         "This represents the most important factor that affects the issue in hand.",
                         {5000, 2500}},
                    },
-                   {7200, 6300}),
+                   {7200, 6300}, FollowsWithLineEnd),
         makeSpread(2, "Two Cards", "Spread Type - Two Cards",
                    "This spread needs certain knowledge before a reading is done. This may be used at times for a "
                    "yes/no reading or to know which of the two solutions is better. In a yes/no reading the 'yes' card "
@@ -107,7 +158,7 @@ SpreadCatalogue::SpreadCatalogue()
                        {"Card 1: ", kTwoCardsMeaning, {4000, 2500}},
                        {"Card 2: ", kTwoCardsMeaning, {6200, 2500}},
                    },
-                   {8400, 6300}),
+                   {8400, 6300}, FollowsWithLineEnd),
         makeSpread(3, "Three Cards", "Spread Type - Three Cards",
                    "This spread is good for someone who wants know how his/her life will be in general. If a specific "
                    "question has been asked, then the cards will be interpreted with respect to the question.",
@@ -127,7 +178,7 @@ SpreadCatalogue::SpreadCatalogue()
                         "to the outcome.",
                         {6600, 2500}},
                    },
-                   {8800, 6300}),
+                   {8800, 6300}, FollowsWithLineEnd),
         makeSpread(4, "Eliphas Levy Wheel Spread(Guiley)", "Spread Type - Eliphas Levy Wheel Spread(Guiley)",
                    "This layout is based on the Eliphas Levy Wheel. He did not invent this spread but this is based on "
                    "his tarot wheel.",
@@ -149,7 +200,7 @@ SpreadCatalogue::SpreadCatalogue()
                         "This represents the synthesis of the whole situation and the meaning of all the influences.",
                         {100, 2500}},
                    },
-                   {11100, 6300}),
+                   {11100, 6300}, AfterEmptyLine),
         makeSpread(5, "The Line Spread", "Spread Type - The Line Spread",
                    "All cards in this layout are in a straight horizontal line in a descending order. This spread "
                    "represents the past, present and future and used for quick readings. This is a very simple and "
@@ -227,7 +278,7 @@ SpreadCatalogue::SpreadCatalogue()
 
 const SpreadCatalogue& SpreadCatalogue::instance()
 {
-    static const SpreadCatalogue catalogue;
+    static const SpreadCatalogue catalogue(builtInSpreads());
     return catalogue;
 }
 
@@ -250,18 +301,19 @@ const QString& SpreadCatalogue::celticCrossKey()
 
 bool isCrossingCard(QStringView spreadKey, int position)
 {
-    return position == kCrossingCardPosition && spreadKey == SpreadCatalogue::celticCrossKey();
+    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
+    return spread && spread->isCrossingCard(position);
 }
 
-TwipsSize cardTableSize(int cardCount, const QList<TwipsPoint>& boxPlaces)
+TwipsSize cardTableSize(const Spread* spread, const QList<TwipsPoint>& boxPlaces)
 {
-    if (cardCount == kMaxCardsInSpread)
-        return {11000, 15100};
+    if (spread && spread->fixedTableSize)
+        return spread->tableSize;
     int farthestLeft = 0;
     int farthestTop = 0;
-    for (int i = 0; i < cardCount && i < boxPlaces.size(); ++i) {
-        farthestLeft = std::max(farthestLeft, boxPlaces[i].left);
-        farthestTop = std::max(farthestTop, boxPlaces[i].top);
+    for (const TwipsPoint& place : boxPlaces) {
+        farthestLeft = std::max(farthestLeft, place.left);
+        farthestTop = std::max(farthestTop, place.top);
     }
     return {farthestLeft + 2200, farthestTop + 3800};
 }
@@ -273,13 +325,7 @@ std::optional<QString> positionPanelText(QStringView spreadKey, QStringView posi
     const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
     if (!isNumber || !spread)
         return std::nullopt;
-    const SpreadPosition* place = spread->position(position);
-    if (!place)
-        return std::nullopt;
-    // The small spreads show title and meaning as one line; the others a heading with the meaning below it.
-    if (spread->layout == PositionLayout::SameLine)
-        return place->title + place->meaning;
-    return place->title + QStringLiteral("\r\n") + place->meaning;
+    return spread->panelText(position);
 }
 
 } // namespace quillmere

@@ -4,36 +4,32 @@
 
 namespace quillmere {
 
-Cast::Cast(const QString& spreadKey, int cardCount, const CastOptions& options, const DrawPool& pool)
-    : m_spreadKey(spreadKey)
-    , m_cardCount(cardCount)
+Cast::Cast(const Spread& spread, const CastOptions& options, const DrawPool& pool)
+    : m_spread(&spread)
     , m_options(options)
     , m_pool(pool)
 { }
 
-std::optional<Cast> Cast::begin(const QString& spreadKey, int cardCount, const CastOptions& options)
+std::optional<Cast> Cast::begin(const Spread& spread, const CastOptions& options)
 {
     const std::optional<DrawPool> pool = drawPool(options.minorOnly, options.majorOnly);
     // Distinct cards need a pool at least as large as the spread; otherwise the draw could never end.
+    const int cardCount = spread.cardCount();
     if (!pool || cardCount < 1 || cardCount > pool->size)
         return std::nullopt;
-    return Cast(spreadKey, cardCount, options, *pool);
-}
-
-std::optional<Cast> Cast::begin(const Spread& spread, const CastOptions& options)
-{
-    return begin(spread.name, spread.cardCount(), options);
+    return Cast(spread, options, *pool);
 }
 
 std::optional<Cast> Cast::forReading(const CurrentReading& reading)
 {
-    return begin(reading.spreadName, reading.cardCount,
-                 CastOptions{reading.minorOnly, reading.majorOnly, reading.reversalsAllowed});
+    if (!reading.spread)
+        return std::nullopt;
+    return begin(*reading.spread, reading.options);
 }
 
 bool Cast::mayReverse(int position) const
 {
-    return m_options.reversalsAllowed && !isCrossingCard(m_spreadKey, position);
+    return m_options.reversalsAllowed && !m_spread->isCrossingCard(position);
 }
 
 QList<int> Cast::flags() const
@@ -43,6 +39,15 @@ QList<int> Cast::flags() const
     for (bool reversed : m_reversed)
         flags.append(reversed ? 1 : 0);
     return flags;
+}
+
+QList<ReadingCard> Cast::readingCards() const
+{
+    QList<ReadingCard> cards;
+    cards.reserve(m_cards.size());
+    for (int k = 0; k < placedCount(); ++k)
+        cards.append({m_cards.at(k), m_reversed.at(k)});
+    return cards;
 }
 
 QList<int> Cast::reversedCards() const
@@ -105,8 +110,8 @@ QString Cast::refusalText(CastRefusal refusal, int card) const
     const QString name = Deck::isValidIndex(card) ? Deck::instance().name(card) : QString::number(card);
     switch (refusal) {
     case CastRefusal::Complete:
-        return m_cardCount == 1 ? QStringLiteral("the spread has only 1 position")
-                                : QStringLiteral("the spread has only %1 positions").arg(m_cardCount);
+        return cardCount() == 1 ? QStringLiteral("the spread has only 1 position")
+                                : QStringLiteral("the spread has only %1 positions").arg(cardCount());
     case CastRefusal::UnknownCard:
         return QStringLiteral("no card has the index %1 (the deck runs from 0 to %2)").arg(card).arg(kDeckSize - 1);
     case CastRefusal::NotAllowed:
@@ -124,37 +129,25 @@ QString Cast::refusalText(CastRefusal refusal, int card) const
     return {};
 }
 
-void Cast::writeCards(CurrentReading& reading, CastListShape shape) const
-{
-    QList<int> cards = m_cards;
-    QList<int> flags = this->flags();
-    const bool withSpare = shape == CastListShape::WithSpareEntry;
-    if (withSpare) {
-        cards.append(0);
-        flags.append(0);
-    }
-    reading.drawnCards = CardList::of(cards);
-    reading.orientationFlags = CardList::of(flags);
-    if (withSpare && !m_options.reversalsAllowed)
-        return;
-    // Not created when no card lies reversed.
-    reading.reversedCards.clear();
-    for (int card : reversedCards())
-        reading.reversedCards.append(card);
-}
-
 void chooseCast(CurrentReading& reading, const Spread& spread, const CastOptions& options, CastWay way)
 {
-    const bool manual = way == CastWay::Manual;
-    reading.spreadName = spread.name;
-    reading.spreadIndex = spread.index;
-    reading.cardCount = spread.cardCount();
-    reading.minorOnly = options.minorOnly;
-    reading.majorOnly = options.majorOnly;
-    reading.reversalsAllowed = options.reversalsAllowed;
-    reading.autoChosen = !manual;
-    reading.manualChosen = manual;
-    reading.manualMode = manual;
+    reading.spread = &spread;
+    reading.options = options;
+    reading.mode = way == CastWay::Manual ? CastMode::Manual : CastMode::Automatic;
+}
+
+bool castAutomatically(CurrentReading& reading, RandomSource& random, const DrawYield& yield)
+{
+    std::optional<Cast> cast = Cast::forReading(reading);
+    if (!cast)
+        return false;
+    for (int k = 0; k < cast->cardCount(); ++k)
+        cast->drawNext(random, yield);
+    // Decided only once every card lies on the table, position by position, as the cards are laid out.
+    for (int k = 0; k < cast->cardCount(); ++k)
+        cast->decideReversal(k, random);
+    cast->writeCards(reading);
+    return true;
 }
 
 } // namespace quillmere

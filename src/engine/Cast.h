@@ -27,15 +27,6 @@ enum class CastRefusal {
     CrossingCardUpright,
 };
 
-// How a cast's cards are written into the reading.
-enum class CastListShape {
-    // One entry per position placed so far, and the reversed list rebuilt from them: the manual board's lists.
-    PlacedOnly,
-    // One entry per position and one spare entry of 0 after them; the reversed list rebuilt only when
-    // reversals are allowed: the automatic cast's lists.
-    WithSpareEntry,
-};
-
 // One cast of a spread, from the first position to the last: which part of the deck it may take cards from,
 // the cards on the positions filled so far, and whether each lies reversed. Every way of casting goes through
 // it: the automatic cast draws all cards and then decides each reversal, the manual board draws and decides
@@ -44,16 +35,15 @@ enum class CastListShape {
 class Cast
 {
 public:
-    // The cast of cardCount positions (1 to kMaxCardsInSpread) of the spread with this key and these options;
-    // nothing when no part of the deck matches the options (both arcana restrictions) or the part is smaller
-    // than the spread.
-    static std::optional<Cast> begin(const QString& spreadKey, int cardCount, const CastOptions& options);
+    // The cast of the spread's positions with these options; nothing when the spread has no position, no part of
+    // the deck matches the options (both arcana restrictions) or the part is smaller than the spread. The spread
+    // must outlive the cast.
     static std::optional<Cast> begin(const Spread& spread, const CastOptions& options);
-    // The cast the reading's spread and options describe, as the automatic cast and the command line read them.
+    // The cast the reading's spread and options describe; nothing also while no spread is chosen.
     static std::optional<Cast> forReading(const CurrentReading& reading);
 
-    const QString& spreadKey() const { return m_spreadKey; }
-    int cardCount() const { return m_cardCount; }
+    const Spread& spread() const { return *m_spread; }
+    int cardCount() const { return m_spread->cardCount(); }
     const CastOptions& options() const { return m_options; }
     // The part of the deck the cards come from.
     const DrawPool& pool() const { return m_pool; }
@@ -68,7 +58,7 @@ public:
     int placedCount() const { return static_cast<int>(m_cards.size()); }
     // The position the next card goes on; cardCount() once complete.
     int nextPosition() const { return placedCount(); }
-    bool isComplete() const { return placedCount() == m_cardCount; }
+    bool isComplete() const { return placedCount() == cardCount(); }
     // Precondition for both: 0 <= position < placedCount().
     int cardAt(int position) const { return m_cards.at(position); }
     bool isReversed(int position) const { return m_reversed.at(position); }
@@ -92,14 +82,15 @@ public:
     // "Ace of Cups is not in the major arcana".
     QString refusalText(CastRefusal refusal, int card) const;
 
-    // Writes the placed cards, their flags and the reversed list into the reading's card lists.
-    void writeCards(CurrentReading& reading, CastListShape shape) const;
+    // The placed cards, as the reading holds them.
+    QList<ReadingCard> readingCards() const;
+    // Writes the placed cards into the reading, in place of the cards it held.
+    void writeCards(CurrentReading& reading) const { reading.cards = readingCards(); }
 
 private:
-    Cast(const QString& spreadKey, int cardCount, const CastOptions& options, const DrawPool& pool);
+    Cast(const Spread& spread, const CastOptions& options, const DrawPool& pool);
 
-    QString m_spreadKey;
-    int m_cardCount = 0;
+    const Spread* m_spread;
     CastOptions m_options;
     DrawPool m_pool;
     QList<int> m_cards;
@@ -109,9 +100,13 @@ private:
 // How a cast was chosen on the spread selection screen.
 enum class CastWay { Automatic, Manual, FromDeck };
 
-// What a cast command copies into the reading before its cast begins: the spread's key, list position and
-// card count, the options, and the marks of the way chosen. A reading from the user's own deck carries the
-// marks of an automatic cast, as it is laid and kept the same way.
+// What a cast command copies into the reading before its cast begins: the spread, the options and the mode of
+// the way chosen. A reading from the user's own deck is laid and kept as an automatic one.
 void chooseCast(CurrentReading& reading, const Spread& spread, const CastOptions& options, CastWay way);
+
+// The automatic cast of the reading's spread with its options: every card drawn, then (with reversals) each
+// position decided in order, the crossing card always upright. The reading's cards are replaced by the cast's.
+// Returns false (and draws nothing) when the reading's spread and options allow no cast.
+bool castAutomatically(CurrentReading& reading, RandomSource& random, const DrawYield& yield = {});
 
 } // namespace quillmere

@@ -1,7 +1,6 @@
 #include "engine/Draw.h"
 
 #include "content/Deck.h"
-#include "engine/Cast.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,25 +62,6 @@ bool decideReversed(double u)
 {
     // Rounding half to even sends 0.5 down to 0, so only u strictly above one half reverses.
     return u > 0.5;
-}
-
-bool castAutomatically(CurrentReading& reading, RandomSource& random, const DrawYield& yield)
-{
-    std::optional<Cast> cast = Cast::forReading(reading);
-    if (!cast)
-        return false;
-    for (int k = 0; k < cast->cardCount(); ++k)
-        cast->drawNext(random, yield);
-    // Decided only once every card lies on the table, position by position, as the cards are laid out.
-    for (int k = 0; k < cast->cardCount(); ++k)
-        cast->decideReversal(k, random);
-    cast->writeCards(reading, CastListShape::WithSpareEntry);
-    return true;
-}
-
-void chooseAutomaticCast(CurrentReading& reading, const Spread& spread, const CastOptions& options)
-{
-    chooseCast(reading, spread, options, CastWay::Automatic);
 }
 
 } // namespace quillmere

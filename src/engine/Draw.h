@@ -1,7 +1,6 @@
 #pragma once
 
-#include "content/SpreadCatalogue.h"
-#include "engine/CurrentReading.h"
+#include "engine/CardList.h"
 #include "engine/RandomSource.h"
 
 #include <functional>
@@ -32,24 +31,5 @@ int drawDistinctCard(const DrawPool& pool, const CardList& drawnCards, int fille
 
 // The reversal decision: u rounded to the nearest integer, ties to even, so u > 0.5 reverses.
 bool decideReversed(double u);
-
-// The automatic cast for reading.cardCount positions with the options of the reading: drawnCards and
-// orientationFlags are created afresh with one spare entry, the cards drawn, and (with reversals) each
-// position decided in order, the crossing card of the Celtic Cross always upright. reversedCards holds the
-// reversed cards' indices in position order and is not created when none is reversed. Returns false (and
-// draws nothing) when no pool matches the options.
-bool castAutomatically(CurrentReading& reading, RandomSource& random, const DrawYield& yield = {});
-
-// The options the spread selection screen offers for a cast.
-struct CastOptions
-{
-    bool minorOnly = false;
-    bool majorOnly = false;
-    bool reversalsAllowed = false;
-};
-
-// What "Auto Cast Cards" copies into the reading before the card table opens: the spread's key, list position
-// and card count, the options, and the marks of an automatic cast.
-void chooseAutomaticCast(CurrentReading& reading, const Spread& spread, const CastOptions& options);
 
 } // namespace quillmere

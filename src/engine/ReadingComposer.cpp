@@ -20,12 +20,6 @@ const QString& separatorSpaces()
     return spaces;
 }
 
-// The catalogue positions of the spreads whose header lays out the description differently.
-constexpr int kOneCardIndex = 1;
-constexpr int kTwoCardsIndex = 2;
-constexpr int kThreeCardsIndex = 3;
-constexpr int kEliphasLevyWheelIndex = 4;
-
 void writeDetailLine(StyledTextWriter& out, const QString& label, const QString& value, const QString& lineEnd)
 {
     out.setColour(colours::kGreen);
@@ -37,20 +31,18 @@ void writeDetailLine(StyledTextWriter& out, const QString& label, const QString&
 
 void writeSpreadDescription(StyledTextWriter& out, const Spread& spread)
 {
-    switch (spread.index) {
-    case kOneCardIndex:
-    case kTwoCardsIndex:
-    case kThreeCardsIndex:
+    switch (spread.descriptionLayout) {
+    case DescriptionLayout::FollowsWithLineEnd:
         out.write(kLineEnd);
         out.write(spread.description);
         out.write(kLineEnd);
         break;
-    case kEliphasLevyWheelIndex:
+    case DescriptionLayout::AfterEmptyLine:
         out.write(kLineEnd);
         out.write(kLineEnd);
         out.write(spread.description);
         break;
-    default:
+    case DescriptionLayout::Follows:
         out.write(kLineEnd);
         out.write(spread.description);
         break;
@@ -59,8 +51,7 @@ void writeSpreadDescription(StyledTextWriter& out, const Spread& spread)
 
 } // namespace
 
-void writeReadingHeader(StyledTextWriter& out, const CurrentReading& reading, const QString& spreadKey,
-                        const ReadingClock& clock)
+void writeReadingHeader(StyledTextWriter& out, const CurrentReading& reading, const ReadingClock& clock)
 {
     out.setBold(true);
     out.setColour(colours::kNavy);
@@ -82,7 +73,7 @@ void writeReadingHeader(StyledTextWriter& out, const CurrentReading& reading, co
     writeDetailLine(out, QStringLiteral("Time of Creation: "), time, kLineEnd + kLineEnd);
     out.setBold(false);
 
-    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
+    const Spread* spread = reading.spread;
     if (!spread)
         return;
     out.setBold(true);
@@ -100,19 +91,16 @@ void writeReadingHeader(StyledTextWriter& out, const CurrentReading& reading, co
     out.setUnderline(false);
 }
 
-void writeCardInterpretations(StyledTextWriter& out, const CurrentReading& reading, const CardList& cards,
-                              const CardList& reversed)
+void writeCardInterpretations(StyledTextWriter& out, const CurrentReading& reading)
 {
-    if (!cards.exists())
+    if (reading.cards.isEmpty())
         return;
-    // An automatic cast leaves a spare last entry that is no position of the reading.
-    const int positions = reading.manualMode ? cards.size() : cards.size() - 1;
     const Deck& deck = Deck::instance();
-    for (int i = 0; i < positions; ++i) {
-        const int card = cards.at(i);
+    for (int i = 0; i < reading.positionCount(); ++i) {
+        const int card = reading.cards.at(i).index;
         if (Deck::isValidIndex(card)) {
-            const bool isReversed = reversed.contains(card);
-            writePositionText(out, reading.spreadName, i);
+            const bool isReversed = reading.cards.at(i).reversed;
+            writePositionText(out, reading.spread, i);
             out.setBold(true);
             out.setColour(colours::kMaroon);
             out.write(kLineEnd);
@@ -135,9 +123,8 @@ void writeCardInterpretations(StyledTextWriter& out, const CurrentReading& readi
     out.write(kLineEnd);
 }
 
-void writePositionText(StyledTextWriter& out, const QString& spreadKey, int p)
+void writePositionText(StyledTextWriter& out, const Spread* spread, int p)
 {
-    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
     const SpreadPosition* position = spread ? spread->position(p) : nullptr;
     if (!position)
         return;
@@ -160,8 +147,8 @@ StyledText composeReading(const CurrentReading& reading, const ReadingClock& clo
 {
     StyledText text;
     StyledTextWriter out(text);
-    writeReadingHeader(out, reading, reading.spreadName, clock);
-    writeCardInterpretations(out, reading, reading.drawnCards, reading.reversedCards);
+    writeReadingHeader(out, reading, clock);
+    writeCardInterpretations(out, reading);
     return text;
 }
 

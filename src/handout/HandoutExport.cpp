@@ -26,14 +26,6 @@ QString titleOf(const ReadingHandout& handout)
     return name.isEmpty() ? QStringLiteral("Tarot Reading") : QStringLiteral("Tarot Reading for %1").arg(name);
 }
 
-QString spreadTitle(const QString& spreadKey)
-{
-    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
-    if (!spread)
-        return {};
-    return QString(spread->headerTitle).remove(QStringLiteral("Spread Type - "));
-}
-
 QString dateText(const ReadingHandout& handout)
 {
     return QStringList{handout.date, handout.time}.join(QStringLiteral(", ")).trimmed();
@@ -43,7 +35,7 @@ QString dateText(const ReadingHandout& handout)
 QString positionLine(const ReadingHandout& handout, int k)
 {
     const HandoutCard& card = handout.cards[k];
-    QString line = shortPositionTitle(handout.spreadKey, k);
+    QString line = shortPositionTitle(handout.spread(), k);
     if (Deck::isValidIndex(card.cardIndex)) {
         if (!line.isEmpty())
             line += QStringLiteral(" \u2014 ");
@@ -97,7 +89,7 @@ QString spreadHtml(const ReadingHandout& handout, const DeckFolder& deck)
                                   .arg(qRound(box.width()))
                                   .arg(qRound(box.height()));
         const QString name
-            = escaped(cardBoxAccessibleName(handout.spreadKey, card.position, card.cardIndex, card.reversed));
+            = escaped(cardBoxAccessibleName(handout.spread(), card.position, card.cardIndex, card.reversed));
         const QString address = card.picture.isNull() ? QString() : dataAddress(card.picture);
         if (address.isEmpty()) {
             QString shown = escaped(Deck::instance().name(card.cardIndex));
@@ -201,7 +193,7 @@ QString handoutHtml(const ReadingHandout& handout, const DeckFolder& deck)
               "</style>\n</head>\n<body>\n")
               .arg(escaped(titleOf(handout)));
     html += QStringLiteral("<h1>%1</h1>\n").arg(escaped(titleOf(handout)));
-    if (const QString spread = spreadTitle(handout.spreadKey); !spread.isEmpty())
+    if (const QString spread = handoutSpreadTitle(handout); !spread.isEmpty())
         html += QStringLiteral("<p class=\"spread-name\">%1</p>\n").arg(escaped(spread));
     html += QStringLiteral("<table class=\"details\">\n");
     const QList<std::pair<QString, QString>> details = {
@@ -226,7 +218,7 @@ QString handoutHtml(const ReadingHandout& handout, const DeckFolder& deck)
 QString handoutMarkdown(const ReadingHandout& handout)
 {
     QString md = QStringLiteral("# %1\n\n").arg(markdownEscaped(titleOf(handout)));
-    if (const QString spread = spreadTitle(handout.spreadKey); !spread.isEmpty())
+    if (const QString spread = handoutSpreadTitle(handout); !spread.isEmpty())
         md += QStringLiteral("**%1**\n\n").arg(markdownEscaped(spread));
     md += QStringLiteral("- **Name:** %1\n").arg(markdownEscaped(detailOrNotMentioned(handout.querentName)));
     md += QStringLiteral("- **Date of Birth:** %1\n").arg(markdownEscaped(detailOrNotMentioned(handout.birthDate)));
@@ -241,7 +233,7 @@ QString handoutMarkdown(const ReadingHandout& handout)
                 name += QStringLiteral(", reversed");
             md += QStringLiteral("| %1 | %2 | %3 |\n")
                       .arg(k + 1)
-                      .arg(markdownEscaped(shortPositionTitle(handout.spreadKey, k)), markdownEscaped(name));
+                      .arg(markdownEscaped(shortPositionTitle(handout.spread(), k)), markdownEscaped(name));
         }
         md += QStringLiteral("\n---\n\n");
     }

@@ -153,16 +153,6 @@ void drawRules(QPainter& painter, const QTextDocument& document, const QRectF& v
     }
 }
 
-QString spreadTitle(const QString& spreadKey)
-{
-    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
-    if (!spread)
-        return spreadKey == QLatin1String("-1") ? QString() : spreadKey;
-    QString title = spread->headerTitle;
-    title.remove(QStringLiteral("Spread Type - "));
-    return title;
-}
-
 QFont fontOf(qreal points, bool bold = false)
 {
     return verdanaFont(points, bold);
@@ -233,7 +223,7 @@ private:
             ? QStringLiteral("Tarot Reading")
             : QStringLiteral("Tarot Reading for %1").arg(m_handout.querentName.trimmed());
         y += drawWrapped(painter, QRectF(0, y, m_page.width(), 0), title);
-        if (const QString spread = spreadTitle(m_handout.spreadKey); !spread.isEmpty()) {
+        if (const QString spread = handoutSpreadTitle(m_handout); !spread.isEmpty()) {
             y += m_units.mm(1);
             painter.setPen(kPurple);
             painter.setFont(fontOf(13, true));
@@ -337,7 +327,7 @@ private:
             painter.drawText(QRectF(cell.left(), cell.top(), numberWidth, cell.height()),
                              Qt::AlignLeft | Qt::AlignVCenter, QString::number(k + 1));
             const HandoutCard& card = m_handout.cards[k];
-            const QString title = shortPositionTitle(m_handout.spreadKey, k);
+            const QString title = shortPositionTitle(m_handout.spread(), k);
             QString name = Deck::isValidIndex(card.cardIndex) ? Deck::instance().name(card.cardIndex) : QString();
             if (card.reversed && !name.isEmpty())
                 name += QStringLiteral(", reversed");

@@ -3,20 +3,17 @@
 #include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
 
-#include <QRegularExpression>
-
 namespace quillmere {
 
 ReadingHandout handoutOfReading(const CurrentReading& reading, const StyledText& text, const ReadingMoment& moment)
 {
     ReadingHandout handout;
-    handout.spreadKey = reading.spreadName;
+    handout.spreadKey = reading.spreadKey();
     for (int k = 0; k < reading.positionCount() && k < kMaxCardsInSpread; ++k) {
-        const int card = reading.drawnCards.at(k);
-        const bool valid = Deck::isValidIndex(card);
-        const bool flagged = k < reading.orientationFlags.size() && reading.orientationFlags.at(k) != 0;
-        handout.cards.append(
-            HandoutCard{valid ? card : -1, valid && flagged && !isCrossingCard(reading.spreadName, k)});
+        const ReadingCard& card = reading.cards.at(k);
+        const bool valid = Deck::isValidIndex(card.index);
+        const bool crossing = reading.spread && reading.spread->isCrossingCard(k);
+        handout.cards.append(HandoutCard{valid ? card.index : -1, valid && card.reversed && !crossing});
     }
     handout.querentName = reading.querentName;
     handout.birthDate = reading.birthDate;
@@ -46,29 +43,33 @@ ReadingHandout handoutOfRecord(const ReadingRecord& record, const StyledText& te
     return handout;
 }
 
-QString shortPositionTitle(const QString& spreadKey, int position)
+QString shortPositionTitle(const Spread* spread, int position)
 {
-    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
     const SpreadPosition* spreadPosition = spread ? spread->position(position) : nullptr;
-    if (!spreadPosition)
-        return {};
-    static const QRegularExpression cardNumber(QStringLiteral("^Card\\s+\\d+\\s*[:\\-]?\\s*"));
-    return QString(spreadPosition->title).remove(cardNumber).trimmed();
+    return spreadPosition ? spreadPosition->shortTitle : QString();
 }
 
-QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed)
+QString cardBoxAccessibleName(const Spread* spread, int position, int cardIndex, bool reversed)
 {
-    const QString title = shortPositionTitle(spreadKey, position);
+    const QString title = shortPositionTitle(spread, position);
     QString name = QStringLiteral("Position %1").arg(position + 1);
     if (!title.isEmpty())
         name += QStringLiteral(": ") + title;
     if (Deck::isValidIndex(cardIndex))
         name += QStringLiteral(" \u2014 ") + Deck::instance().name(cardIndex);
-    if (isCrossingCard(spreadKey, position))
+    if (spread && spread->isCrossingCard(position))
         name += QStringLiteral(", lying across");
     else if (reversed)
         name += QStringLiteral(", reversed");
     return name;
+}
+
+QString handoutSpreadTitle(const ReadingHandout& handout)
+{
+    const Spread* spread = handout.spread();
+    if (!spread)
+        return handout.spreadKey;
+    return QString(spread->headerTitle).remove(QStringLiteral("Spread Type - "));
 }
 
 } // namespace quillmere

@@ -23,7 +23,10 @@ struct HandoutCard
 // made, and the reading text. Printing, the PDF, the pictures, the copies and the exports are all made from it.
 struct ReadingHandout
 {
+    // The spread's key, as the record keeps it; the spread itself comes from the catalogue.
     QString spreadKey;
+    // nullptr for a key no spread of the catalogue has.
+    const Spread* spread() const { return SpreadCatalogue::instance().byKey(spreadKey); }
     QList<HandoutCard> cards;
     QString querentName;
     QString birthDate;
@@ -40,12 +43,16 @@ ReadingHandout handoutOfReading(const CurrentReading& reading, const StyledText&
 ReadingHandout handoutOfRecord(const ReadingRecord& record, const StyledText& text);
 
 // A position's title without its leading "Card N", for example "The Crossing" from "Card 2: The Crossing"; empty
-// for an unknown spread or position, or a title that is only the number.
-QString shortPositionTitle(const QString& spreadKey, int position);
+// for no spread, a position beyond it, or a title that is only the number.
+QString shortPositionTitle(const Spread* spread, int position);
 
 // The words for a card on a table, for example "Position 2: The Crossing — Three of Cups, reversed"; a screen
-// reader says them for a card box, and the exported reading gives them to each picture. The crossing card of the
-// Celtic Cross ends in ", lying across".
-QString cardBoxAccessibleName(const QString& spreadKey, int position, int cardIndex, bool reversed);
+// reader says them for a card box, and the exported reading gives them to each picture. The crossing card ends
+// in ", lying across".
+QString cardBoxAccessibleName(const Spread* spread, int position, int cardIndex, bool reversed);
+
+// The spread's title as a handout heads it, "Celtic Cross Spread" of "Spread Type - Celtic Cross Spread"; the key
+// itself for a spread the catalogue does not have, nothing for no key.
+QString handoutSpreadTitle(const ReadingHandout& handout);
 
 } // namespace quillmere

@@ -60,7 +60,7 @@ void paintEmptyFrame(QPainter& painter, const SpreadPicture::PlacedCard& card)
 
 SpreadPicture::SpreadPicture(const ReadingHandout& handout, const DeckFolder& deck, qreal devicePixelRatio)
 {
-    const Spread* spread = SpreadCatalogue::instance().byKey(handout.spreadKey);
+    const Spread* spread = handout.spread();
     QList<TwipsPoint> places;
     for (int k = 0; k < handout.cards.size() && k < kMaxCardsInSpread; ++k) {
         const HandoutCard& card = handout.cards[k];
@@ -72,7 +72,7 @@ SpreadPicture::SpreadPicture(const ReadingHandout& handout, const DeckFolder& de
         PlacedCard placed;
         placed.position = k;
         placed.cardIndex = card.cardIndex;
-        placed.crossing = isCrossingCard(handout.spreadKey, k);
+        placed.crossing = spread && spread->isCrossingCard(k);
         placed.reversed = card.reversed && !placed.crossing;
         QImage picture = loadCardPicture(deck, card.cardIndex, devicePixelRatio);
         if (placed.crossing)
@@ -86,7 +86,7 @@ SpreadPicture::SpreadPicture(const ReadingHandout& handout, const DeckFolder& de
         placed.picture = picture;
         m_cards.append(placed);
     }
-    const TwipsSize table = cardTableSize(static_cast<int>(handout.cards.size()), places);
+    const TwipsSize table = cardTableSize(spread, places);
     m_tableSize = QSizeF(twipsToPixels(table.width), twipsToPixels(table.height));
 }
 

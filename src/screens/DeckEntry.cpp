@@ -70,7 +70,7 @@ DeckEntry::DeckEntry(AppContext& context, ReadingHost& host, QWidget* parent)
     setFormColours(this, formColours::kDarkGrey, Qt::white);
 
     const CurrentReading& reading = context.reading;
-    m_spread = SpreadCatalogue::instance().byKey(reading.spreadName);
+    m_spread = reading.spread;
     m_cast = Cast::forReading(reading);
 
     auto* strip = new QWidget(this);

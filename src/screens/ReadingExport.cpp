@@ -146,7 +146,7 @@ ReadingHandout ReadingExport::currentHandout() const
     }
     handout.text = m_pane->displayedText();
     if (const CardTable* table = cardTable()) {
-        handout.spreadKey = table->spreadKey();
+        handout.spreadKey = table->spread() ? table->spread()->name : QString();
         int positions = 0;
         for (int k = 0; k < CardTable::kBoxCount; ++k) {
             if (table->box(k)->isVisibleTo(table))

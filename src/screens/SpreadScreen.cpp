@@ -324,7 +324,6 @@ void SpreadScreen::onSpreadSelected(int index)
     const Spread* spread = SpreadCatalogue::instance().at(index);
     if (!spread)
         return;
-    context().reading.spreadIndex = index;
     // A picture that cannot be read leaves the box empty rather than showing another spread's picture.
     const QPixmap picture(context().folder.path(spread->picturePath()));
     if (picture.isNull())

@@ -92,13 +92,12 @@ ReadingRecord tempRecordOf(const CurrentReading& reading, const ReadingClock& cl
     const ReadingMoment moment = clock.moment();
     record.date = moment.date;
     record.time = moment.time;
-    record.spreadName = reading.spreadName;
-    const int positions = reading.positionCount();
-    record.cards.reserve(positions);
-    for (int p = 0; p < positions; ++p) {
+    record.spreadName = reading.spreadKey();
+    record.cards.reserve(reading.positionCount());
+    for (const ReadingCard& placed : reading.cards) {
         RecordCard card;
-        card.index = reading.drawnCards.at(p);
-        card.reversed = p < reading.orientationFlags.size() && reading.orientationFlags.at(p) != 0;
+        card.index = placed.index;
+        card.reversed = placed.reversed;
         record.cards.append(card);
     }
     return record;

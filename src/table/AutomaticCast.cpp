@@ -23,17 +23,16 @@ CardTable* openCastTable(AppContext& context, ReadingHost& host, const std::func
     host.setReadingText(StyledText());
     StyledText text;
     StyledTextWriter out(text);
-    writeReadingHeader(out, reading, reading.spreadName, context.clock);
+    writeReadingHeader(out, reading, context.clock);
 
-    if (reading.autoChosen) {
-        const int cardCount = reading.cardCount;
+    if (reading.mode == CastMode::Automatic) {
         if (lay(reading)) {
-            for (int k = 0; k < cardCount && k < CardTable::kBoxCount; ++k)
-                table->placeCard(reading.spreadName, k, reading.drawnCards.at(k), reading.orientationFlags.at(k) != 0);
+            for (int k = 0; k < reading.positionCount() && k < CardTable::kBoxCount; ++k)
+                table->placeCard(reading.spread, k, reading.cards.at(k).index, reading.cards.at(k).reversed);
         }
-        writeCardInterpretations(out, reading, reading.drawnCards, reading.reversedCards);
+        writeCardInterpretations(out, reading);
         host.setReadingText(text);
-        table->sizeToCards(cardCount);
+        table->sizeToCards(reading.spread, reading.cardCount());
         rewriteTempRecord(context);
     } else {
         host.setReadingText(text);
@@ -57,9 +56,9 @@ CardTable* openAutomaticCast(AppContext& context, ReadingHost& host)
 CardTable* openEnteredCast(AppContext& context, ReadingHost& host, const Cast& cast)
 {
     return openCastTable(context, host, [&cast](CurrentReading& reading) {
-        if (!cast.isComplete() || cast.spreadKey() != reading.spreadName || cast.cardCount() != reading.cardCount)
+        if (!cast.isComplete() || &cast.spread() != reading.spread)
             return false;
-        cast.writeCards(reading, CastListShape::WithSpareEntry);
+        cast.writeCards(reading);
         return true;
     });
 }

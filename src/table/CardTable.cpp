@@ -391,15 +391,14 @@ void CardTable::loadCard(int position, int cardIndex, bool reversed)
         cardBox->setPicture(picture);
 }
 
-void CardTable::placeBox(const QString& spreadKey, int position)
+void CardTable::placeBox(const Spread* spread, int position)
 {
     CardBox* cardBox = box(position);
     if (!cardBox)
         return;
-    const Spread* spread = SpreadCatalogue::instance().byKey(spreadKey);
     if (const SpreadPosition* spreadPosition = spread ? spread->position(position) : nullptr)
         cardBox->setPlace(spreadPosition->place);
-    if (isCrossingCard(spreadKey, position)) {
+    if (spread && spread->isCrossingCard(position)) {
         // The crossing card lies across the first card instead of being reversed.
         cardBox->m_reversed = false;
         cardBox->m_quarterTurned = true;
@@ -407,10 +406,9 @@ void CardTable::placeBox(const QString& spreadKey, int position)
         if (!turned.isNull())
             cardBox->setPicture(turned);
     }
-    m_spreadKey = spreadKey;
+    m_spread = spread;
     if (Deck::isValidIndex(cardBox->m_cardIndex)) {
-        cardBox->setAccessibleName(
-            cardBoxAccessibleName(spreadKey, position, cardBox->m_cardIndex, cardBox->m_reversed));
+        cardBox->setAccessibleName(cardBoxAccessibleName(spread, position, cardBox->m_cardIndex, cardBox->m_reversed));
         cardBox->setAccessibleDescription(QStringLiteral("Enter opens a closer look at the card."));
         cardBox->setFocusPolicy(Qt::StrongFocus);
     }
@@ -420,10 +418,10 @@ void CardTable::placeBox(const QString& spreadKey, int position)
     cardBox->show();
 }
 
-void CardTable::placeCard(const QString& spreadKey, int position, int cardIndex, bool reversed)
+void CardTable::placeCard(const Spread* spread, int position, int cardIndex, bool reversed)
 {
     loadCard(position, cardIndex, reversed);
-    placeBox(spreadKey, position);
+    placeBox(spread, position);
 }
 
 void CardTable::clearPictures()
@@ -436,12 +434,12 @@ void CardTable::clearPictures()
     }
 }
 
-void CardTable::sizeToCards(int cardCount)
+void CardTable::sizeToCards(const Spread* spread, int cardCount)
 {
     QList<TwipsPoint> places;
     for (int i = 0; i < std::min(cardCount, static_cast<int>(kBoxCount)); ++i)
         places.append(m_boxes[i]->place());
-    m_size = cardTableSize(cardCount, places);
+    m_size = cardTableSize(spread, places);
     applySize();
     Q_EMIT tableResized();
 }
@@ -453,7 +451,7 @@ bool CardTable::isPlaced(const CardBox& cardBox) const
 
 QList<ViewedCard> CardTable::viewedCards() const
 {
-    const Spread* spread = SpreadCatalogue::instance().byKey(m_spreadKey);
+    const Spread* spread = m_spread;
     QList<ViewedCard> cards;
     for (const CardBox* cardBox : m_boxes) {
         if (!isPlaced(*cardBox))
@@ -461,7 +459,7 @@ QList<ViewedCard> CardTable::viewedCards() const
         const int position = cardBox->index();
         QString place = spread ? QStringLiteral("Position %1 of %2").arg(position + 1).arg(spread->cardCount())
                                : QStringLiteral("Position %1").arg(position + 1);
-        if (const QString title = shortPositionTitle(m_spreadKey, position); !title.isEmpty())
+        if (const QString title = shortPositionTitle(spread, position); !title.isEmpty())
             place += QStringLiteral(": ") + title;
         const CardLie lie = cardBox->isQuarterTurned() ? CardLie::Across
             : cardBox->isReversed()                    ? CardLie::Reversed

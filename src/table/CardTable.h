@@ -110,17 +110,19 @@ public:
     // Puts the card's picture into the box of the position, turned half a turn when reversed. The box does not
     // move and is not shown. A picture that cannot be read leaves the box empty at its size.
     void loadCard(int position, int cardIndex, bool reversed);
-    // Moves the box to the spread's place for the position and shows it with its number. The crossing card of the
-    // Celtic Cross is loaded again upright and turned a quarter. An unknown spread leaves the box where it is.
-    void placeBox(const QString& spreadKey, int position);
+    // Moves the box to the spread's place for the position and shows it with its number. The spread's crossing card
+    // is loaded again upright and turned a quarter. No spread (a record of an unknown one) leaves the box where it
+    // is. The spread must outlive the table.
+    void placeBox(const Spread* spread, int position);
     // loadCard, then placeBox.
-    void placeCard(const QString& spreadKey, int position, int cardIndex, bool reversed);
+    void placeCard(const Spread* spread, int position, int cardIndex, bool reversed);
     // Removes the pictures of all ten boxes; visibility, places and labels stay.
     void clearPictures();
-    // Sizes the table to its first cardCount boxes wherever they are now.
-    void sizeToCards(int cardCount);
-    // The spread whose places the boxes were last put at; empty before the first.
-    const QString& spreadKey() const { return m_spreadKey; }
+    // Sizes the table for the spread to its first cardCount boxes wherever they are now; a spread whose table
+    // keeps one size takes that size.
+    void sizeToCards(const Spread* spread, int cardCount);
+    // The spread whose places the boxes were last put at; nullptr before the first.
+    const Spread* spread() const { return m_spread; }
     // The table's size in twips, as last set by sizeToCards.
     TwipsSize sizeInTwips() const { return m_size; }
     // The table's size in pixels at scale 1, the design layout.
@@ -157,7 +159,7 @@ private:
     void applySize();
 
     DeckFolder m_deck;
-    QString m_spreadKey;
+    const Spread* m_spread = nullptr;
     QList<CardBox*> m_boxes;
     TwipsSize m_size;
     QPointer<CardViewer> m_viewer;

@@ -58,32 +58,6 @@ QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& tex
     return label;
 }
 
-// What the information panel shows while the Celtic Cross is laid, after the position placed (from 1).
-QString celticCrossLayingText(int placedPosition)
-{
-    switch (placedPosition) {
-    case 1:
-        return QStringLiteral("Card 2\r\n\r\nThe Crossing");
-    case 2:
-        return QStringLiteral("Card 3: The Root");
-    case 3:
-        return QStringLiteral("Card 4: The Past");
-    case 4:
-        return QStringLiteral("Card 5: The Crown");
-    case 5:
-        return QStringLiteral("Card 6: The Future");
-    case 6:
-        return QStringLiteral("Card 7: The Questioner");
-    case 7:
-        return QStringLiteral("Card 8: The House");
-    case 8:
-    case 9:
-        return QStringLiteral("Card 9: The Inside\r\nCard 10: The Outcome");
-    default:
-        return {};
-    }
-}
-
 // A face-down card's box: 350 x 600 twips.
 QSize faceDownSize()
 {
@@ -165,15 +139,13 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
     paintBackground(this, kBoardGrey);
 
     CurrentReading& reading = context.reading;
-    reading.manualMode = true;
-    const SpreadCatalogue& catalogue = SpreadCatalogue::instance();
-    const Spread* spread = catalogue.byKey(reading.spreadName);
-    if (!spread)
-        spread = catalogue.at(reading.spreadIndex);
-    m_spreadKey = spread ? spread->name : reading.spreadName;
-    m_cardCount = std::clamp(spread ? spread->cardCount() : reading.cardCount, 1, int(kMaxCardsInSpread));
+    reading.mode = CastMode::Manual;
+    m_spread = reading.spread;
+    const Spread* spread = m_spread;
+    m_cardCount = std::clamp(reading.cardCount(), 1, int(kMaxCardsInSpread));
     // The screen never ticks both arcana; should a reading carry both, the major arcana win.
-    m_options = CastOptions{reading.minorOnly && !reading.majorOnly, reading.majorOnly, reading.reversalsAllowed};
+    const CastOptions& chosen = reading.options;
+    m_options = CastOptions{chosen.minorOnly && !chosen.majorOnly, chosen.majorOnly, chosen.reversalsAllowed};
 
     makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Please select cards one by one to do a manual reading"),
               twipsRect(142, 240, 2415, 1335), kInstructionBlue, verdanaFont(10, true))
@@ -277,7 +249,11 @@ FaceDownCard* ManualBoard::faceDownCard(int index) const
 
 void ManualBoard::showCardInfo(const QString& position)
 {
-    if (const std::optional<QString> text = positionPanelText(m_spreadKey, position))
+    bool isNumber = false;
+    const int p = position.toInt(&isNumber);
+    if (!m_spread || !isNumber)
+        return;
+    if (const std::optional<QString> text = m_spread->panelText(p))
         setPanelText(*text);
 }
 
@@ -339,17 +315,16 @@ void ManualBoard::complete()
     m_context.pause.wait(kCastPauseMilliseconds);
 
     CurrentReading& reading = m_context.reading;
-    // The lists belong to this reading alone: nothing of an earlier cast is carried into it.
-    reading.drawnCards.clear();
-    reading.orientationFlags.clear();
-    reading.reversedCards.clear();
-    m_cast = Cast::begin(m_spreadKey, m_cardCount, m_options);
+    // The cards belong to this reading alone: nothing of an earlier cast is carried into it.
+    reading.cards.clear();
+    if (m_spread)
+        m_cast = Cast::begin(*m_spread, m_options);
     for (int k = 0; m_cast && k < m_cardCount; ++k)
         drawAndPlace(k);
 
     m_host.enterFreshReadingState();
     StyledTextWriter out(m_text);
-    writeCardInterpretations(out, reading, reading.drawnCards, reading.reversedCards);
+    writeCardInterpretations(out, reading);
     m_host.setReadingText(m_text);
     closeBoard();
 }
@@ -361,7 +336,7 @@ void ManualBoard::openCardTable()
     // Opening the table for a manual reading writes the header and only clears its pictures.
     m_text.clear();
     StyledTextWriter out(m_text);
-    writeReadingHeader(out, m_context.reading, m_context.reading.spreadName, m_context.clock);
+    writeReadingHeader(out, m_context.reading, m_context.clock);
     m_host.setReadingText(m_text);
     m_table->clearPictures();
     if (QMdiArea* workspace = m_host.workspace())
@@ -374,10 +349,8 @@ void ManualBoard::openCardTable()
 void ManualBoard::drawAndPlace(int position)
 {
     CurrentReading& reading = m_context.reading;
-    // The position being drawn already has its entry, 0 until its card falls.
-    m_cast->writeCards(reading, CastListShape::WithSpareEntry);
+    // The reading takes the card once its lie is decided, so it only ever holds whole positions.
     const int card = m_cast->drawNext(m_context.random, repaintPendingWindows);
-    m_cast->writeCards(reading, CastListShape::PlacedOnly);
 
     if (!m_table)
         openCardTable();
@@ -385,19 +358,20 @@ void ManualBoard::drawAndPlace(int position)
     // The crossing card is never reversed; it is turned a quarter instead.
     const bool reversed = m_cast->decideReversal(position, m_context.random);
     m_table->loadCard(position, card, reversed);
-    m_cast->writeCards(reading, CastListShape::PlacedOnly);
+    m_cast->writeCards(reading);
 
     // The spread's placement: the card goes to its place, the panel names the next position while the cards are
     // laid, the temporary record holds the cards placed so far and the table grows to them.
     if (position + 1 < m_cardCount) {
-        if (m_spreadKey == SpreadCatalogue::celticCrossKey())
-            setPanelText(celticCrossLayingText(position + 1));
+        const SpreadPosition* next = m_spread->position(position + 1);
+        if (next && !next->layingText.isEmpty())
+            setPanelText(next->layingText);
         else
             showCardInfo(QString::number(position + 1));
     }
-    m_table->placeBox(m_spreadKey, position);
+    m_table->placeBox(m_spread, position);
     rewriteTempRecord(m_context);
-    m_table->sizeToCards(m_cardCount);
+    m_table->sizeToCards(m_spread, m_cardCount);
 
     m_host.enterFreshReadingState();
 }

@@ -61,7 +61,7 @@ public:
     static constexpr int kFaceDownCount = 78;
     static constexpr int kColumns = 13;
 
-    // Sets up the board for the reading's spread and options (the reading's manualMode becomes true). It is shown
+    // Sets up the board for the reading's spread and options (the reading's mode becomes manual). It is shown
     // by openManualBoard.
     ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent = nullptr);
 
@@ -99,7 +99,8 @@ private:
 
     AppContext& m_context;
     ReadingHost& m_host;
-    QString m_spreadKey;
+    // The reading's spread; nullptr when none was chosen.
+    const Spread* m_spread = nullptr;
     int m_cardCount = 0;
     CastOptions m_options;
     // The cast the last pick starts; the board's picks only count towards it.

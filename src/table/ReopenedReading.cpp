@@ -30,13 +30,13 @@ CardTable* showReopenedReading(AppContext& context, ReadingHost& host, const Rea
     for (int k = 0; k < cardCount && k < CardTable::kBoxCount; ++k) {
         const RecordCard& card = record.cards[k];
         if (Deck::isValidIndex(card.index)) {
-            table->placeCard(record.spreadName, k, card.index, card.reversed);
+            table->placeCard(spread, k, card.index, card.reversed);
         } else if (const SpreadPosition* position = spread ? spread->position(k) : nullptr) {
             // A position without a card still takes its place, which the table's size counts.
             table->box(k)->setPlace(position->place);
         }
     }
-    table->sizeToCards(cardCount);
+    table->sizeToCards(spread, cardCount);
 
     showCardTable(host.workspace(), table);
     host.enterReopenedReadingState();

@@ -11,7 +11,7 @@ void rewriteTempRecord(const AppContext& context)
     const StorageResult written = writeTempReading(context.folder, context.reading, context.clock);
     // The reading on screen stands whether or not its record could be written. The user is told once, when
     // the record of the whole reading fails, not for every card a manual reading lays.
-    if (!written && context.reading.positionCount() >= context.reading.cardCount)
+    if (!written && context.reading.isComplete())
         context.notifier.show(nullptr, Notifier::Icon::Error, QStringLiteral("Quillmere"),
                               tempRecordFailureMessage(written));
 }

@@ -14,17 +14,16 @@ namespace {
 
 const QDateTime kMoment(QDate(2025, 12, 8), QTime(15, 34, 5));
 
-// A three-card automatic cast: two real positions' worth of flags plus the spare entry of the draw.
+// A three-card automatic cast, its second card reversed.
 CurrentReading automaticReading()
 {
     CurrentReading reading;
     reading.querentName = QStringLiteral("Ann \"Nan\" Lee");
     reading.birthDate = QStringLiteral("January 1, 1980");
     reading.question = QStringLiteral("Will it, rain?");
-    reading.spreadName = QStringLiteral("Three Cards");
-    reading.cardCount = 3;
-    reading.drawnCards = CardList::of({5, 40, 77, 0});
-    reading.orientationFlags = CardList::of({0, 1, 0, 0});
+    reading.spread = SpreadCatalogue::instance().byKey(u"Three Cards");
+    reading.mode = CastMode::Automatic;
+    reading.cards = {{5, false}, {40, true}, {77, false}};
     return reading;
 }
 
@@ -34,6 +33,8 @@ TextRun run(const QString& text, bool bold, Rgb colour)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(QList<ReadingCard>)
 
 // The temporary record, filing it under a profile or Miscellaneous, listing and reopening saved readings.
 class TestArchive : public QObject
@@ -62,31 +63,23 @@ private Q_SLOTS:
 
     void writesOneCardLinePerPosition_data()
     {
-        QTest::addColumn<bool>("manual");
-        QTest::addColumn<QList<int>>("cards");
-        QTest::addColumn<QList<int>>("flags");
+        QTest::addColumn<QList<ReadingCard>>("cards");
         QTest::addColumn<QByteArray>("cardLines");
-        QTest::newRow("automatic: the spare entry is no position")
-            << false << QList<int>{5, 40, 77, 0} << QList<int>{0, 1, 0, 0}
+        QTest::newRow("three cards, the second reversed")
+            << QList<ReadingCard>{{5, false}, {40, true}, {77, false}}
             << QByteArray("\"card5\",0\r\n\"card40\",1\r\n\"card77\",0\r\n");
-        QTest::newRow("manual: every entry")
-            << true << QList<int>{5, 40} << QList<int>{1, 0} << QByteArray("\"card5\",1\r\n\"card40\",0\r\n");
-        QTest::newRow("manual with flags not yet grown")
-            << true << QList<int>{9} << QList<int>{} << QByteArray("\"card9\",0\r\n");
-        QTest::newRow("automatic one card")
-            << false << QList<int>{0, 0} << QList<int>{0, 0} << QByteArray("\"card0\",0\r\n");
-        QTest::newRow("no cards at all") << false << QList<int>{} << QList<int>{} << QByteArray();
+        QTest::newRow("part of a manual cast")
+            << QList<ReadingCard>{{5, true}, {40, false}} << QByteArray("\"card5\",1\r\n\"card40\",0\r\n");
+        QTest::newRow("one card upright") << QList<ReadingCard>{{9, false}} << QByteArray("\"card9\",0\r\n");
+        QTest::newRow("card 0") << QList<ReadingCard>{{0, false}} << QByteArray("\"card0\",0\r\n");
+        QTest::newRow("no cards at all") << QList<ReadingCard>{} << QByteArray();
     }
     void writesOneCardLinePerPosition()
     {
-        QFETCH(bool, manual);
-        QFETCH(QList<int>, cards);
-        QFETCH(QList<int>, flags);
+        QFETCH(QList<ReadingCard>, cards);
         QFETCH(QByteArray, cardLines);
         CurrentReading reading = automaticReading();
-        reading.manualMode = manual;
-        reading.drawnCards = cards.isEmpty() ? CardList() : CardList::of(cards);
-        reading.orientationFlags = flags.isEmpty() ? CardList() : CardList::of(flags);
+        reading.cards = cards;
         const FixedReadingClock clock(kMoment, QLocale(QLocale::English, QLocale::UnitedStates));
         const StorageResult written = writeTempReading(folder(), reading, clock);
         QVERIFY2(written.ok(), qPrintable(written.error()));
@@ -495,9 +488,8 @@ private Q_SLOTS:
         QCOMPARE(reading.question, record.question);
         QCOMPARE(reading.creationDate, record.date);
         QCOMPARE(reading.creationTime, record.time);
-        QCOMPARE(reading.spreadName, before.spreadName);
-        QCOMPARE(reading.drawnCards, before.drawnCards);
-        QCOMPARE(reading.orientationFlags, before.orientationFlags);
+        QCOMPARE(reading.spread, before.spread);
+        QCOMPARE(reading.cards, before.cards);
     }
 };
 

@@ -9,6 +9,7 @@ using namespace quillmere;
 
 Q_DECLARE_METATYPE(CastOptions)
 Q_DECLARE_METATYPE(std::optional<CastRefusal>)
+Q_DECLARE_METATYPE(CastMode)
 
 namespace {
 
@@ -21,6 +22,17 @@ Cast begun(const QString& spreadKey, const CastOptions& options)
     if (!cast)
         qFatal("no cast for %s", qPrintable(spreadKey));
     return *cast;
+}
+
+// Three Cards with as many positions as asked for, each the same as its last.
+Spread threeCardsOfSize(int positions)
+{
+    Spread spread = *SpreadCatalogue::instance().byKey(kThreeCards);
+    while (spread.positions.size() > positions)
+        spread.positions.removeLast();
+    while (spread.positions.size() < positions)
+        spread.positions.append(spread.positions.last());
+    return spread;
 }
 
 } // namespace
@@ -40,8 +52,8 @@ private Q_SLOTS:
     void placingChosenCards_data();
     void placingChosenCards();
     void refusalsInWords();
-    void writtenLists_data();
-    void writtenLists();
+    void writtenCards_data();
+    void writtenCards();
     void chosenWayMarksTheReading_data();
     void chosenWayMarksTheReading();
 };
@@ -81,20 +93,20 @@ void CastTest::allowedCardsPerLimit()
 
 void CastTest::impossibleCastsDoNotBegin()
 {
-    QVERIFY(!Cast::begin(kThreeCards, 3, CastOptions{true, true, false}));
-    QVERIFY(!Cast::begin(kThreeCards, 0, CastOptions{}));
+    QVERIFY(!Cast::begin(threeCardsOfSize(3), CastOptions{true, true, false}));
+    QVERIFY(!Cast::begin(threeCardsOfSize(0), CastOptions{}));
     // Distinct cards: no more positions than the part of the deck holds.
-    QVERIFY(!Cast::begin(kThreeCards, kMajorArcanaCount + 1, CastOptions{false, true, false}));
-    QVERIFY(Cast::begin(kThreeCards, kMajorArcanaCount, CastOptions{false, true, false}));
+    QVERIFY(!Cast::begin(threeCardsOfSize(kMajorArcanaCount + 1), CastOptions{false, true, false}));
+    QVERIFY(Cast::begin(threeCardsOfSize(kMajorArcanaCount), CastOptions{false, true, false}));
 
     CurrentReading reading;
-    reading.spreadName = kCelticCross;
-    reading.cardCount = 10;
-    reading.minorOnly = true;
-    reading.reversalsAllowed = true;
+    QVERIFY(!Cast::forReading(reading));
+    reading.spread = SpreadCatalogue::instance().byKey(kCelticCross);
+    reading.options.minorOnly = true;
+    reading.options.reversalsAllowed = true;
     const std::optional<Cast> cast = Cast::forReading(reading);
     QVERIFY(cast);
-    QCOMPARE(cast->spreadKey(), kCelticCross);
+    QCOMPARE(&cast->spread(), reading.spread);
     QCOMPARE(cast->cardCount(), 10);
     QCOMPARE(cast->pool(), (DrawPool{22, 56}));
     QVERIFY(cast->options().reversalsAllowed);
@@ -114,7 +126,8 @@ void CastTest::drawnCastsHoldNoCardTwice()
 {
     QFETCH(CastOptions, options);
     const DrawPool pool = *drawPool(options.minorOnly, options.majorOnly);
-    std::optional<Cast> cast = Cast::begin(kThreeCards, pool.size, options);
+    const Spread spread = threeCardsOfSize(pool.size);
+    std::optional<Cast> cast = Cast::begin(spread, options);
     QVERIFY(cast);
     SeededRandomSource random(5);
     QSet<int> seen;
@@ -267,84 +280,62 @@ void CastTest::refusalsInWords()
              QStringLiteral("the spread has only 1 position"));
 }
 
-void CastTest::writtenLists_data()
+// The reading takes the placed cards in place of whatever it held, each with its own lie.
+void CastTest::writtenCards_data()
 {
     QTest::addColumn<bool>("reversals");
-    QTest::addColumn<int>("shape");
-    QTest::addColumn<QList<int>>("cards");
-    QTest::addColumn<QList<int>>("flags");
-    QTest::addColumn<bool>("reversedListKept");
-    QTest::addColumn<QList<int>>("reversedList");
-
-    const int placedOnly = static_cast<int>(CastListShape::PlacedOnly);
-    const int withSpare = static_cast<int>(CastListShape::WithSpareEntry);
-    QTest::newRow("placed only, reversals")
-        << true << placedOnly << QList<int>{40, 2, 77} << QList<int>{0, 1, 1} << false << QList<int>{2, 77};
-    QTest::newRow("placed only, no reversals")
-        << false << placedOnly << QList<int>{40, 2, 77} << QList<int>{0, 0, 0} << false << QList<int>{};
-    QTest::newRow("spare entry, reversals")
-        << true << withSpare << QList<int>{40, 2, 77, 0} << QList<int>{0, 1, 1, 0} << false << QList<int>{2, 77};
-    // Without reversals the automatic cast leaves the reversed list as the new cast found it.
-    QTest::newRow("spare entry, no reversals")
-        << false << withSpare << QList<int>{40, 2, 77, 0} << QList<int>{0, 0, 0, 0} << true << QList<int>{9};
+    QTest::addColumn<QList<int>>("reversedCards");
+    QTest::newRow("reversals") << true << QList<int>{2, 77};
+    QTest::newRow("no reversals") << false << QList<int>{};
 }
 
-void CastTest::writtenLists()
+void CastTest::writtenCards()
 {
     QFETCH(bool, reversals);
-    QFETCH(int, shape);
-    QFETCH(QList<int>, cards);
-    QFETCH(QList<int>, flags);
-    QFETCH(bool, reversedListKept);
-    QFETCH(QList<int>, reversedList);
+    QFETCH(QList<int>, reversedCards);
 
     Cast cast = begun(kThreeCards, CastOptions{false, false, reversals});
     QCOMPARE(cast.place(40, false), std::nullopt);
     QCOMPARE(cast.place(2, reversals), std::nullopt);
     QCOMPARE(cast.place(77, reversals), std::nullopt);
     CurrentReading reading;
-    reading.reversedCards = CardList::of({9});
-    cast.writeCards(reading, static_cast<CastListShape>(shape));
-    QCOMPARE(reading.drawnCards.values(), cards);
-    QCOMPARE(reading.orientationFlags.values(), flags);
-    QCOMPARE(reading.reversedCards.values(), reversedListKept ? QList<int>{9} : reversedList);
-    QCOMPARE(reading.reversedCards.exists(), !reading.reversedCards.values().isEmpty());
+    reading.cards = {{9, true}, {10, true}, {11, true}, {12, true}};
+    cast.writeCards(reading);
+    QCOMPARE(reading.cardIndices(), (QList<int>{40, 2, 77}));
+    QCOMPARE(reading.reversedCardIndices(), reversedCards);
+    QCOMPARE(reading.cards.at(1).reversed, reversals);
 
-    // With nothing reversed, the rebuilt list is not created at all.
+    // Part of a cast: only the positions placed so far.
     Cast upright = begun(kThreeCards, CastOptions{false, false, true});
     QCOMPARE(upright.place(1, false), std::nullopt);
-    upright.writeCards(reading, static_cast<CastListShape>(shape));
-    QVERIFY(!reading.reversedCards.exists());
+    upright.writeCards(reading);
+    QCOMPARE(reading.cards, (QList<ReadingCard>{{1, false}}));
 }
 
 void CastTest::chosenWayMarksTheReading_data()
 {
     QTest::addColumn<int>("way");
-    QTest::addColumn<bool>("autoChosen");
-    QTest::addColumn<bool>("manualMode");
-    QTest::newRow("automatic") << static_cast<int>(CastWay::Automatic) << true << false;
-    QTest::newRow("manual") << static_cast<int>(CastWay::Manual) << false << true;
-    QTest::newRow("from the deck") << static_cast<int>(CastWay::FromDeck) << true << false;
+    QTest::addColumn<CastMode>("mode");
+    QTest::newRow("automatic") << static_cast<int>(CastWay::Automatic) << CastMode::Automatic;
+    QTest::newRow("manual") << static_cast<int>(CastWay::Manual) << CastMode::Manual;
+    QTest::newRow("from the deck") << static_cast<int>(CastWay::FromDeck) << CastMode::Automatic;
 }
 
 void CastTest::chosenWayMarksTheReading()
 {
     QFETCH(int, way);
-    QFETCH(bool, autoChosen);
-    QFETCH(bool, manualMode);
+    QFETCH(CastMode, mode);
     CurrentReading reading;
     reading.resetForNewCast();
+    QCOMPARE(reading.mode, CastMode::NotChosen);
+    QVERIFY(!reading.spread);
     const Spread& spread = *SpreadCatalogue::instance().byKey(kCelticCross);
     chooseCast(reading, spread, CastOptions{true, false, true}, static_cast<CastWay>(way));
-    QCOMPARE(reading.spreadName, kCelticCross);
-    QCOMPARE(reading.spreadIndex, spread.index);
-    QCOMPARE(reading.cardCount, 10);
-    QVERIFY(reading.minorOnly);
-    QVERIFY(!reading.majorOnly);
-    QVERIFY(reading.reversalsAllowed);
-    QCOMPARE(reading.autoChosen, autoChosen);
-    QCOMPARE(reading.manualChosen, manualMode);
-    QCOMPARE(reading.manualMode, manualMode);
+    QCOMPARE(reading.spread, &spread);
+    QCOMPARE(reading.spreadKey(), kCelticCross);
+    QCOMPARE(reading.cardCount(), 10);
+    QCOMPARE(reading.options, (CastOptions{true, false, true}));
+    QCOMPARE(reading.mode, mode);
 }
 
 QTEST_GUILESS_MAIN(CastTest)

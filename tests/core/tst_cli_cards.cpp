@@ -94,10 +94,9 @@ void CliCardsTest::goodLists()
     QCOMPARE(intList(reading.value(QLatin1String("reversed"))), reversed);
 
     CurrentReading rebuilt;
-    rebuilt.spreadName = spread;
-    rebuilt.drawnCards = CardList::of(cards + QList<int>{0});
-    if (!reversed.isEmpty())
-        rebuilt.reversedCards = CardList::of(reversed);
+    rebuilt.spread = SpreadCatalogue::instance().byKey(spread);
+    for (qsizetype k = 0; k < cards.size(); ++k)
+        rebuilt.cards.append({cards[k], flags[k] == 1});
     rebuilt.creationDate = reading.value(QLatin1String("date")).toString();
     rebuilt.creationTime = reading.value(QLatin1String("time")).toString();
     const FixedReadingClock unused(QDateTime(QDate(2000, 1, 1), QTime(0, 0)));

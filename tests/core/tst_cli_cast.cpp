@@ -186,10 +186,9 @@ void CliCastTest::jsonReading()
     CurrentReading rebuilt;
     rebuilt.querentName = name;
     rebuilt.question = question;
-    rebuilt.spreadName = spreadName;
-    rebuilt.drawnCards = CardList::of(cards + QList<int>{0});
-    if (!reversed.isEmpty())
-        rebuilt.reversedCards = CardList::of(reversed);
+    rebuilt.spread = SpreadCatalogue::instance().byKey(spreadName);
+    for (const int card : cards)
+        rebuilt.cards.append({card, reversed.contains(card)});
     rebuilt.creationDate = reading.value(QLatin1String("date")).toString();
     rebuilt.creationTime = reading.value(QLatin1String("time")).toString();
     QVERIFY(!rebuilt.creationDate.isEmpty());

@@ -40,19 +40,19 @@ void expectIntroductionAndDetails(Expected& e, const QString& name, const QStrin
 }
 
 // How the description follows the spread's title in the header.
-enum class DescriptionLayout { SmallSpread, Wheel, Plain };
+enum class ExpectedDescription { SmallSpread, Wheel, Plain };
 
-void expectSpreadTitle(Expected& e, const QString& title, const QString& description, DescriptionLayout layout)
+void expectSpreadTitle(Expected& e, const QString& title, const QString& description, ExpectedDescription layout)
 {
     e.add(title, true, colours::kPurple);
     switch (layout) {
-    case DescriptionLayout::SmallSpread:
+    case ExpectedDescription::SmallSpread:
         e.add(kCrLf + description + kCrLf, false, colours::kBlack);
         break;
-    case DescriptionLayout::Wheel:
+    case ExpectedDescription::Wheel:
         e.add(kCrLf + kCrLf + description, false, colours::kBlack);
         break;
-    case DescriptionLayout::Plain:
+    case ExpectedDescription::Plain:
         e.add(kCrLf + description, false, colours::kBlack);
         break;
     }
@@ -153,9 +153,9 @@ QString clockTime()
 
 } // namespace
 
-Q_DECLARE_METATYPE(DescriptionLayout)
+Q_DECLARE_METATYPE(ExpectedDescription)
 Q_DECLARE_METATYPE(Block)
-Q_DECLARE_METATYPE(CardList)
+Q_DECLARE_METATYPE(QList<ReadingCard>)
 
 class ComposerTest : public QObject
 {
@@ -177,8 +177,8 @@ void ComposerTest::headerPerSpread_data()
 {
     QTest::addColumn<QString>("spreadKey");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<DescriptionLayout>("layout");
-    using enum DescriptionLayout;
+    QTest::addColumn<ExpectedDescription>("layout");
+    using enum ExpectedDescription;
     QTest::newRow("Celtic Cross") << QStringLiteral("Celtic Cross")
                                   << QStringLiteral("Spread Type - Celtic Cross Spread") << Plain;
     QTest::newRow("One Card") << QStringLiteral("One Card") << QStringLiteral("Spread Type - One Card") << SmallSpread;
@@ -205,17 +205,18 @@ void ComposerTest::headerPerSpread()
 {
     QFETCH(QString, spreadKey);
     QFETCH(QString, title);
-    QFETCH(DescriptionLayout, layout);
+    QFETCH(ExpectedDescription, layout);
 
     CurrentReading reading;
     reading.querentName = QStringLiteral("Ann");
     reading.birthDate = QStringLiteral("January 1, 1980");
     reading.question = QStringLiteral("Will it rain?");
+    reading.spread = SpreadCatalogue::instance().byKey(spreadKey);
     const FixedReadingClock clock(kMoment, kUsEnglish);
 
     StyledText actual;
     StyledTextWriter out(actual);
-    writeReadingHeader(out, reading, spreadKey, clock);
+    writeReadingHeader(out, reading, clock);
 
     Expected expected;
     expectIntroductionAndDetails(expected, QStringLiteral("Ann"), QStringLiteral("January 1, 1980"),
@@ -271,7 +272,7 @@ void ComposerTest::headerQuerentFields()
 
     StyledText actual;
     StyledTextWriter out(actual);
-    writeReadingHeader(out, reading, QStringLiteral("-1"), clock);
+    writeReadingHeader(out, reading, clock);
 
     Expected expected;
     expectIntroductionAndDetails(expected, shown[0], shown[1], shown[2], shown[3], shown[4]);
@@ -281,14 +282,12 @@ void ComposerTest::headerQuerentFields()
 void ComposerTest::interpretations_data()
 {
     QTest::addColumn<QString>("spreadKey");
-    QTest::addColumn<bool>("manualMode");
-    QTest::addColumn<CardList>("cards");
-    QTest::addColumn<CardList>("reversed");
+    QTest::addColumn<QList<ReadingCard>>("cards");
     QTest::addColumn<QList<Block>>("blocks");
 
-    // The worked example: one card, card 6 reversed, the spare entry of the automatic cast left out.
+    // The worked example: one card, card 6 reversed.
     QTest::newRow("one card, worked example")
-        << QStringLiteral("One Card") << false << CardList::of({6, 0}) << CardList::of({6})
+        << QStringLiteral("One Card") << QList<ReadingCard>{{6, true}}
         << QList<Block>{positionBlock(
                QStringLiteral("Card 1:  "),
                QStringLiteral("This represents the most important factor that affects the issue in hand."), 6,
@@ -296,11 +295,12 @@ void ComposerTest::interpretations_data()
     const QString twoCards = QStringLiteral(
         "This card signifies what can happen if you carry out the solution that this card represents.");
     QTest::newRow("two cards, same meaning")
-        << QStringLiteral("Two Cards") << false << CardList::of({0, 77, 0}) << CardList()
+        << QStringLiteral("Two Cards") << QList<ReadingCard>{{0, false}, {77, false}}
         << QList<Block>{positionBlock(QStringLiteral("Card 1: "), twoCards, 0, QStringLiteral("Death")),
                         positionBlock(QStringLiteral("Card 2: "), twoCards, 77, QStringLiteral("Two of Pentacles"))};
     QTest::newRow("the line spread, title and meaning on one line")
-        << QStringLiteral("The Line Spread") << false << CardList::of({21, 22, 1, 57, 10, 0}) << CardList::of({22, 57})
+        << QStringLiteral("The Line Spread")
+        << QList<ReadingCard>{{21, false}, {22, true}, {1, false}, {57, true}, {10, false}}
         << QList<Block>{
                positionBlock(QStringLiteral("Card 1 - "), QStringLiteral("This card represents the distant past."), 21,
                              QStringLiteral("Wheel Fortune")),
@@ -314,7 +314,7 @@ void ComposerTest::interpretations_data()
                              10, QStringLiteral("The Empress")),
            };
     QTest::newRow("three cards by hand, meaning on the next line")
-        << QStringLiteral("Three Cards") << true << CardList::of({3, 4, 5}) << CardList::of({5})
+        << QStringLiteral("Three Cards") << QList<ReadingCard>{{3, false}, {4, false}, {5, true}}
         << QList<Block>{
                positionBlock(QStringLiteral("Card 1 - Past"),
                              QStringLiteral("\r\nThis represents certain events in the past which have influenced the "
@@ -332,7 +332,8 @@ void ComposerTest::interpretations_data()
                              5, QStringLiteral("Temperance"), true),
            };
     QTest::newRow("four seasons, position 4")
-        << QStringLiteral("Four Seasons Spread(Cortese/Reed)") << true << CardList::of({30, 31, 32, 33}) << CardList()
+        << QStringLiteral("Four Seasons Spread(Cortese/Reed)")
+        << QList<ReadingCard>{{30, false}, {31, false}, {32, false}, {33, false}}
         << QList<Block>{
                positionBlock(QStringLiteral("Card 1 - The Spring"),
                              QStringLiteral("\r\nThis card represents the new beginning of an idea, like the planting "
@@ -347,39 +348,32 @@ void ComposerTest::interpretations_data()
                              QStringLiteral("Five of Cups")),
            };
     // A key that names no spread: card names and meanings, no position texts.
-    QTest::newRow("unknown spread key") << QStringLiteral("-1") << false << CardList::of({3, 60, 0})
-                                        << CardList::of({60})
+    QTest::newRow("unknown spread key") << QStringLiteral("-1") << QList<ReadingCard>{{3, false}, {60, true}}
                                         << QList<Block>{bareBlock(3, QStringLiteral("Justice")),
                                                         bareBlock(60, QStringLiteral("Ace of Wands"), true)};
     // Damaged entries keep only their separators; a position the spread lacks has no position text.
     QTest::newRow("indices outside the deck")
-        << QStringLiteral("Three Cards") << true << CardList::of({78, 9, -1, 12}) << CardList::of({78, -1, 12})
+        << QStringLiteral("Three Cards") << QList<ReadingCard>{{78, true}, {9, false}, {-1, true}, {12, true}}
         << QList<Block>{separatorOnly(),
                         positionBlock(QStringLiteral("Card 2 - Present"),
                                       QStringLiteral("\r\n")
                                           + SpreadCatalogue::instance().byKey(u"Three Cards")->position(1)->meaning,
                                       9, QStringLiteral("The Emperor")),
                         separatorOnly(), bareBlock(12, QStringLiteral("The Hierophant"), true)};
-    QTest::newRow("only the spare entry")
-        << QStringLiteral("One Card") << false << CardList::of({0}) << CardList() << QList<Block>{};
-    QTest::newRow("created but empty, by hand")
-        << QStringLiteral("One Card") << true << CardList::of({}) << CardList::of({}) << QList<Block>{};
 }
 
 void ComposerTest::interpretations()
 {
     QFETCH(QString, spreadKey);
-    QFETCH(bool, manualMode);
-    QFETCH(CardList, cards);
-    QFETCH(CardList, reversed);
+    QFETCH(QList<ReadingCard>, cards);
     QFETCH(QList<Block>, blocks);
 
     CurrentReading reading;
-    reading.spreadName = spreadKey;
-    reading.manualMode = manualMode;
+    reading.spread = SpreadCatalogue::instance().byKey(spreadKey);
+    reading.cards = cards;
     StyledText actual;
     StyledTextWriter out(actual);
-    writeCardInterpretations(out, reading, cards, reversed);
+    writeCardInterpretations(out, reading);
 
     Expected expected;
     expectBlocks(expected, blocks);
@@ -392,19 +386,19 @@ void ComposerTest::interpretations()
 void ComposerTest::nothingWithoutDrawnCards()
 {
     CurrentReading reading;
-    reading.spreadName = QStringLiteral("Celtic Cross");
+    reading.spread = SpreadCatalogue::instance().byKey(u"Celtic Cross");
     StyledText actual;
     StyledTextWriter out(actual);
-    writeCardInterpretations(out, reading, CardList(), CardList::of({1}));
+    writeCardInterpretations(out, reading);
     QVERIFY(actual.isEmpty());
 
-    writePositionText(out, QStringLiteral("Celtic Cross"), 10);
-    writePositionText(out, QStringLiteral("Celtic Cross"), -1);
-    writePositionText(out, QStringLiteral("Celtic cross"), 0);
+    writePositionText(out, reading.spread, 10);
+    writePositionText(out, reading.spread, -1);
+    writePositionText(out, SpreadCatalogue::instance().byKey(u"Celtic cross"), 0);
     QVERIFY(actual.isEmpty());
 }
 
-// An automatic Celtic Cross as the program composes it: header and ten blocks, the spare entry unread.
+// An automatic Celtic Cross as the program composes it: header and ten blocks.
 void ComposerTest::wholeCelticCross()
 {
     CurrentReading reading;
@@ -412,23 +406,22 @@ void ComposerTest::wholeCelticCross()
     reading.birthDate = QStringLiteral("March 9, 1971");
     reading.question = QString();
     reading.resetForNewCast();
-    reading.spreadName = QStringLiteral("Celtic Cross");
-    reading.cardCount = 10;
+    reading.spread = SpreadCatalogue::instance().byKey(u"Celtic Cross");
     const QList<int> cards{44, 13, 70, 2, 58, 21, 36, 0, 77, 65};
-    reading.drawnCards = CardList::of(cards + QList<int>{0});
-    reading.orientationFlags = CardList::of({1, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0});
-    reading.reversedCards = CardList::of({44, 2, 77});
+    const QList<int> flags{1, 0, 0, 1, 0, 0, 0, 0, 1, 0};
+    for (int k = 0; k < 10; ++k)
+        reading.cards.append({cards[k], flags[k] == 1});
     const FixedReadingClock clock(kMoment, kUsEnglish);
 
     Expected expected;
     expectIntroductionAndDetails(expected, QStringLiteral("Dee"), QStringLiteral("March 9, 1971"),
                                  QStringLiteral("Not mentioned"), clockDate(), clockTime());
     expectSpreadTitle(expected, QStringLiteral("Spread Type - Celtic Cross Spread"),
-                      SpreadCatalogue::instance().byKey(u"Celtic Cross")->description, DescriptionLayout::Plain);
+                      SpreadCatalogue::instance().byKey(u"Celtic Cross")->description, ExpectedDescription::Plain);
     QList<Block> blocks;
     for (int k = 0; k < 10; ++k) {
         blocks.append(positionBlock(celticPosition(k).title, kCrLf + celticPosition(k).meaning, cards[k],
-                                    Deck::instance().name(cards[k]), reading.reversedCards.contains(cards[k])));
+                                    Deck::instance().name(cards[k]), reading.cards[k].reversed));
     }
     expectBlocks(expected, blocks);
 
@@ -439,9 +432,9 @@ void ComposerTest::wholeCelticCross()
 void ComposerTest::celticCrossLines()
 {
     CurrentReading reading;
-    reading.spreadName = QStringLiteral("Celtic Cross");
-    reading.drawnCards = CardList::of({5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0});
-    reading.reversedCards = CardList::of({6});
+    reading.spread = SpreadCatalogue::instance().byKey(u"Celtic Cross");
+    for (int card = 5; card < 15; ++card)
+        reading.cards.append({card, card == 6});
     reading.creationDate = QStringLiteral("3/4/26");
     reading.creationTime = QStringLiteral("5:06:07 PM");
     const FixedReadingClock clock(kMoment, kUsEnglish);

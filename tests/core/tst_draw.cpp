@@ -1,5 +1,6 @@
 #include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
 #include "engine/Draw.h"
 
 #include <QSet>
@@ -36,8 +37,17 @@ CurrentReading readingFor(const QString& spreadName, const CastOptions& options)
 {
     CurrentReading reading;
     reading.resetForNewCast();
-    chooseAutomaticCast(reading, *SpreadCatalogue::instance().byKey(spreadName), options);
+    chooseCast(reading, *SpreadCatalogue::instance().byKey(spreadName), options, CastWay::Automatic);
     return reading;
+}
+
+// The flags of the positions: 1 for a card lying reversed, 0 upright.
+QList<int> flagsOf(const CurrentReading& reading)
+{
+    QList<int> flags;
+    for (const ReadingCard& card : reading.cards)
+        flags.append(card.reversed ? 1 : 0);
+    return flags;
 }
 
 void addOptionRows(const char* prefix, const std::function<void(const QByteArray&, const CastOptions&)>& add)
@@ -132,8 +142,8 @@ void DrawTest::everySpreadEveryCombination_data()
     }
 }
 
-// Over many seeded casts: the lists' sizes and spare entry, distinct cards in the pool, and flags that agree
-// with the reversed list.
+// Over many seeded casts: one card per position, distinct cards in the pool, and flags that agree with the
+// reversed cards.
 void DrawTest::everySpreadEveryCombination()
 {
     QFETCH(QString, spreadName);
@@ -145,42 +155,36 @@ void DrawTest::everySpreadEveryCombination()
     int castsWithoutReversed = 0;
     for (int cast = 0; cast < 300; ++cast) {
         CurrentReading reading = readingFor(spreadName, options);
-        const int n = reading.cardCount;
+        const int n = reading.cardCount();
         int yields = 0;
         QVERIFY(castAutomatically(reading, random, [&yields] { ++yields; }));
         QVERIFY(yields >= n);
 
-        QCOMPARE(reading.drawnCards.size(), n + 1);
-        QCOMPARE(reading.orientationFlags.size(), n + 1);
-        QCOMPARE(reading.drawnCards.at(n), 0);
-        QCOMPARE(reading.orientationFlags.at(n), 0);
+        QCOMPARE(reading.cards.size(), n);
         QCOMPARE(reading.positionCount(), n);
 
         QSet<int> seen;
         QList<int> expectedReversed;
         for (int k = 0; k < n; ++k) {
-            const int card = reading.drawnCards.at(k);
+            const int card = reading.cards.at(k).index;
             QVERIFY2(card >= range.first && card <= range.last, qPrintable(QString::number(card)));
             QVERIFY2(!seen.contains(card), "a card fell twice");
             seen.insert(card);
-            const int flag = reading.orientationFlags.at(k);
+            const int flag = flagsOf(reading).at(k);
             QVERIFY(flag == 0 || flag == 1);
             if (!options.reversalsAllowed || (isCelticCross && k == kCrossingCardPosition))
                 QCOMPARE(flag, 0);
             if (flag == 1)
                 expectedReversed.append(card);
         }
-        if (expectedReversed.isEmpty()) {
-            QVERIFY(!reading.reversedCards.exists());
+        QCOMPARE(reading.reversedCardIndices(), expectedReversed);
+        if (expectedReversed.isEmpty())
             ++castsWithoutReversed;
-        } else {
-            QCOMPARE(reading.reversedCards.values(), expectedReversed);
-        }
         reversedSeen += static_cast<int>(expectedReversed.size());
     }
     if (options.reversalsAllowed) {
         QVERIFY(reversedSeen > 0);
-        // With one or two cards a cast with nothing reversed is common; the list must then stay uncreated.
+        // With one or two cards a cast with nothing reversed is common.
         if (spreadName == QLatin1String("One Card"))
             QVERIFY(castsWithoutReversed > 0);
     } else {
@@ -260,38 +264,38 @@ void DrawTest::scriptedDraws()
     const int decisions = options.reversalsAllowed ? static_cast<int>(expectedCards.size()) : 0;
     QCOMPARE(random.consumed(), expectedAttempts + decisions);
 
-    QCOMPARE(reading.drawnCards.values(), expectedCards + QList<int>{0});
-    QCOMPARE(reading.orientationFlags.values(), expectedFlags + QList<int>{0});
-    QCOMPARE(reading.reversedCards.exists(), reversedListExists);
-    QCOMPARE(reading.reversedCards.values(), expectedReversed);
+    QCOMPARE(reading.cardIndices(), expectedCards);
+    QCOMPARE(flagsOf(reading), expectedFlags);
+    QCOMPARE(!reading.reversedCardIndices().isEmpty(), reversedListExists);
+    QCOMPARE(reading.reversedCardIndices(), expectedReversed);
 }
 
 void DrawTest::bothRestrictionsDrawNothing()
 {
     CurrentReading reading = readingFor(QStringLiteral("Three Cards"), {true, true, true});
-    reading.drawnCards = CardList::of({4, 5, 6});
+    reading.cards = {{4, false}, {5, true}, {6, false}};
     ScriptedRandomSource random({0.3});
     int yields = 0;
     QVERIFY(!castAutomatically(reading, random, [&yields] { ++yields; }));
     QCOMPARE(random.consumed(), 0);
     QCOMPARE(yields, 0);
-    QCOMPARE(reading.drawnCards.values(), (QList<int>{4, 5, 6}));
-    QVERIFY(!reading.orientationFlags.exists());
+    QCOMPARE(reading.cardIndices(), (QList<int>{4, 5, 6}));
+    QCOMPARE(flagsOf(reading), (QList<int>{0, 1, 0}));
 }
 
-// A draw with reversals empties the list of an earlier cast first, even when nothing falls reversed now.
+// A draw with reversals keeps nothing of an earlier cast, even when nothing falls reversed now.
 void DrawTest::reversalsStartFromAnEmptyList()
 {
     CurrentReading reading = readingFor(QStringLiteral("One Card"), {false, false, true});
-    reading.reversedCards = CardList::of({40, 41});
+    reading.cards = {{40, true}, {41, true}};
     ScriptedRandomSource upright({0.25, 0.25});
     QVERIFY(castAutomatically(reading, upright));
-    QVERIFY(!reading.reversedCards.exists());
+    QVERIFY(reading.reversedCardIndices().isEmpty());
 
-    reading.reversedCards = CardList::of({40, 41});
+    reading.cards = {{40, true}, {41, true}};
     ScriptedRandomSource reversed({0.25, 0.75});
     QVERIFY(castAutomatically(reading, reversed));
-    QCOMPARE(reading.reversedCards.values(), QList<int>{19});
+    QCOMPARE(reading.reversedCardIndices(), QList<int>{19});
 }
 
 // Draws made one after another from the program's one source differ, however quickly they follow each other.
@@ -302,7 +306,7 @@ void DrawTest::theSourceIsNotReseededBetweenDraws()
     for (int i = 0; i < 20; ++i) {
         CurrentReading reading = readingFor(QStringLiteral("Celtic Cross"), {false, false, true});
         QVERIFY(castAutomatically(reading, random));
-        casts.insert(reading.drawnCards.values());
+        casts.insert(reading.cardIndices());
     }
     QCOMPARE(casts.size(), 20);
 
@@ -313,9 +317,7 @@ void DrawTest::theSourceIsNotReseededBetweenDraws()
     CurrentReading b = a;
     QVERIFY(castAutomatically(a, first));
     QVERIFY(castAutomatically(b, second));
-    QCOMPARE(a.drawnCards, b.drawnCards);
-    QCOMPARE(a.orientationFlags, b.orientationFlags);
-    QCOMPARE(a.reversedCards, b.reversedCards);
+    QCOMPARE(a.cards, b.cards);
 }
 
 void DrawTest::cardsAreUniformOverThePool_data()
@@ -341,7 +343,7 @@ void DrawTest::cardsAreUniformOverThePool()
         CurrentReading reading = readingFor(QStringLiteral("Celtic Cross"), options);
         QVERIFY(castAutomatically(reading, random));
         for (int k = 0; k < 10; ++k)
-            ++countsPerPosition[k][reading.drawnCards.at(k) - range.first];
+            ++countsPerPosition[k][reading.cards.at(k).index - range.first];
     }
     for (int k = 0; k < 10; ++k) {
         const double statistic = chiSquare(countsPerPosition[k]);
@@ -358,7 +360,7 @@ void DrawTest::secondCardIsIndependentOfTheFirst()
     for (int cast = 0; cast < 77 * 150; ++cast) {
         CurrentReading reading = readingFor(QStringLiteral("Two Cards"), {});
         QVERIFY(castAutomatically(reading, random));
-        const int distance = (reading.drawnCards.at(1) - reading.drawnCards.at(0) + kDeckSize) % kDeckSize;
+        const int distance = (reading.cards.at(1).index - reading.cards.at(0).index + kDeckSize) % kDeckSize;
         QVERIFY(distance != 0);
         ++distances[distance - 1];
     }
@@ -377,10 +379,11 @@ void DrawTest::reversalsAreFairAndIndependent()
     for (int cast = 0; cast < casts; ++cast) {
         CurrentReading reading = readingFor(QStringLiteral("Seven Card Chakra Layout"), {false, false, true});
         QVERIFY(castAutomatically(reading, random));
+        const QList<int> flags = flagsOf(reading);
         for (int k = 0; k < positions; ++k) {
-            reversedAt[k] += reading.orientationFlags.at(k);
+            reversedAt[k] += flags.at(k);
             if (k + 1 < positions)
-                ++pairs[k][reading.orientationFlags.at(k) + 2 * reading.orientationFlags.at(k + 1)];
+                ++pairs[k][flags.at(k) + 2 * flags.at(k + 1)];
         }
     }
     // Four standard deviations of a fair coin over the casts.

@@ -206,10 +206,15 @@ void SpreadCatalogueTest::tableSizesFollowTheGeometry()
         for (const SpreadPosition& position : spread->positions)
             places.append(position.place);
         QCOMPARE(spread->tableSize, size);
-        QCOMPARE(cardTableSize(spread->cardCount(), places), size);
+        QCOMPARE(cardTableSize(spread, places), size);
+        QCOMPARE(spread->tableSizeFor(places), size);
     }
-    // The ten-card table keeps its size whatever its boxes hold.
-    QCOMPARE(cardTableSize(10, {}), (TwipsSize{11000, 15100}));
+    // The ten-card table keeps its size wherever its boxes lie.
+    const Spread* celtic = SpreadCatalogue::instance().byKey(u"Celtic Cross");
+    QCOMPARE(cardTableSize(celtic, {}), (TwipsSize{11000, 15100}));
+    QCOMPARE(cardTableSize(celtic, {{20000, 20000}}), (TwipsSize{11000, 15100}));
+    // Without a spread the table reaches past its farthest box.
+    QCOMPARE(cardTableSize(nullptr, {{100, 200}, {300, 50}}), (TwipsSize{2500, 4000}));
 }
 
 void SpreadCatalogueTest::crossingCard()

@@ -563,12 +563,10 @@ private Q_SLOTS:
         QVERIFY(QDir(root()).mkdir(QStringLiteral("misc")));
         const FixedReadingClock clock(kMoment);
         CurrentReading onScreen;
-        onScreen.spreadName = QStringLiteral("One Card");
-        onScreen.cardCount = 1;
-        onScreen.drawnCards = CardList::of({12, 0});
-        onScreen.orientationFlags = CardList::of({0, 0});
+        onScreen.spread = SpreadCatalogue::instance().byKey(u"One Card");
+        onScreen.cards = {{12, false}};
         CurrentReading earlier = onScreen;
-        earlier.drawnCards = CardList::of({40, 0});
+        earlier.cards = {{40, false}};
         QVERIFY(writeTempReading(folder, earlier, clock).ok());
         const QMap<QString, QByteArray> before = snapshot(root());
         const StorageValue<QString> refused

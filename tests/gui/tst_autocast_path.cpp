@@ -136,13 +136,13 @@ void TestAutoCastPath::everySpreadAndOption()
     // The reading: the spread's cards, distinct, from the chosen part of the deck.
     const Spread& spread = *SpreadCatalogue::instance().at(spreadIndex);
     const CurrentReading& reading = app.reading;
-    QCOMPARE(reading.spreadName, spread.name);
+    QCOMPARE(reading.spread, &spread);
     QCOMPARE(reading.querentName, QStringLiteral("Jane Doe"));
     QCOMPARE(reading.birthDate, QStringLiteral("January 1, 1980"));
     QCOMPARE(reading.positionCount(), spread.cardCount());
     QList<int> seen;
     for (int p = 0; p < spread.cardCount(); ++p) {
-        const int card = reading.drawnCards.at(p);
+        const int card = reading.cards.at(p).index;
         QVERIFY(!seen.contains(card));
         seen.append(card);
         if (arcana == Arcana::Major)
@@ -151,9 +151,9 @@ void TestAutoCastPath::everySpreadAndOption()
             QVERIFY2(card >= 22 && card <= 77, qPrintable(QString::number(card)));
         else
             QVERIFY(card >= 0 && card <= 77);
-        const bool reversed = reading.orientationFlags.at(p) == 1;
-        QCOMPARE(reading.reversedCards.contains(card), reversed);
-        if (!reversals || isCrossingCard(spread.name, p))
+        const bool reversed = reading.cards.at(p).reversed;
+        QCOMPARE(reading.reversedCardIndices().contains(card), reversed);
+        if (!reversals || spread.isCrossingCard(p))
             QVERIFY(!reversed);
     }
 
@@ -177,12 +177,12 @@ void TestAutoCastPath::everySpreadAndOption()
         }
         QVERIFY(!box->isHidden());
         QCOMPARE(box->place(), spread.positions[p].place);
-        QCOMPARE(box->cardIndex(), reading.drawnCards.at(p));
-        QCOMPARE(box->isReversed(), reading.orientationFlags.at(p) == 1);
-        QCOMPARE(box->isQuarterTurned(), isCrossingCard(spread.name, p));
+        QCOMPARE(box->cardIndex(), reading.cards.at(p).index);
+        QCOMPARE(box->isReversed(), reading.cards.at(p).reversed);
+        QCOMPARE(box->isQuarterTurned(), spread.isCrossingCard(p));
         places.append(box->place());
     }
-    QCOMPARE(table->sizeInTwips(), cardTableSize(spread.cardCount(), places));
+    QCOMPARE(table->sizeInTwips(), cardTableSize(&spread, places));
 
     QVERIFY(QFile::exists(app.folder.tempRecord()));
     QCOMPARE(window->readingState(), MainWindow::ReadingState::Fresh);
@@ -200,7 +200,8 @@ void TestAutoCastPath::everySpreadAndOption()
     QWidget* again = openForm(workspace, QStringLiteral("frmFront"));
     QVERIFY(again);
     QVERIFY(childOf<QLineEdit>(again, "txtName")->text().isEmpty());
-    QVERIFY(!reading.orientationFlags.exists());
+    // The cards forget how they lay.
+    QVERIFY(reading.reversedCardIndices().isEmpty());
 
     window->close();
     settle();
@@ -215,10 +216,8 @@ void TestAutoCastPath::aReadingThatCannotBeKeptIsToldAndStillSaved()
     // An earlier reading's record, left behind by a program that was stopped.
     CurrentReading earlier;
     earlier.querentName = QStringLiteral("Bob Earlier");
-    earlier.spreadName = QStringLiteral("Three Card Spread");
-    earlier.cardCount = 3;
-    earlier.drawnCards = CardList::of({0, 1, 2});
-    earlier.orientationFlags = CardList::of({0, 0, 0});
+    earlier.spread = SpreadCatalogue::instance().byKey(u"Three Cards");
+    earlier.cards = {{0, false}, {1, false}, {2, false}};
     QVERIFY(writeTempReading(app.folder, earlier, app.clock));
 
     Program program(app.context);
@@ -253,10 +252,12 @@ void TestAutoCastPath::aReadingThatCannotBeKeptIsToldAndStillSaved()
     QCOMPARE(window->readingState(), MainWindow::ReadingState::Fresh);
     QVERIFY(openForm(workspace, QStringLiteral("frmAuto")));
     QCOMPARE(window->readingPane()->displayedText(), composeReading(app.reading, app.clock));
-    // The cards and flags of the positions laid (an automatic cast's lists carry a spare last entry).
-    const int laid = app.reading.positionCount();
-    const CardList onScreen = CardList::of(app.reading.drawnCards.values().first(laid));
-    const CardList flagsOnScreen = CardList::of(app.reading.orientationFlags.values().first(laid));
+    // The cards and flags of the positions laid.
+    QList<int> flags;
+    for (const ReadingCard& card : app.reading.cards)
+        flags.append(card.reversed ? 1 : 0);
+    const CardList onScreen = CardList::of(app.reading.cardIndices());
+    const CardList flagsOnScreen = CardList::of(flags);
 
     // Room again: Save files the reading on screen.
     QTest::mouseClick(childOf<QPushButton>(window, "cmdSave"), Qt::LeftButton);

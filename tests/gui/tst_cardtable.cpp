@@ -2,6 +2,7 @@
 
 #include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
 #include "engine/Draw.h"
 #include "engine/ReadingComposer.h"
 #include "table/AutomaticCast.h"
@@ -29,7 +30,7 @@ double uniformFor(int offsetInPool, int poolSize)
 void prepareAutomatic(CurrentReading& reading, const Spread& spread, bool minorOnly, bool majorOnly, bool reversals)
 {
     reading.resetForNewCast();
-    chooseAutomaticCast(reading, spread, CastOptions{minorOnly, majorOnly, reversals});
+    chooseCast(reading, spread, CastOptions{minorOnly, majorOnly, reversals}, CastWay::Automatic);
 }
 
 QPoint redCornerAfterQuarterTurn(QSize upright)
@@ -205,7 +206,7 @@ void TestCardTable::automaticCastLaysEverySpread()
     const DrawPool pool = *drawPool(minorOnly, majorOnly);
     QSet<int> seen;
     for (int k = 0; k < n; ++k) {
-        const int card = t.reading.drawnCards.at(k);
+        const int card = t.reading.cards.at(k).index;
         QVERIFY2(pool.contains(card), qPrintable(QString::number(card)));
         seen.insert(card);
     }
@@ -218,16 +219,16 @@ void TestCardTable::automaticCastLaysEverySpread()
             QVERIFY(box->isHidden());
             continue;
         }
-        const int card = t.reading.drawnCards.at(k);
-        const bool reversed = t.reading.orientationFlags.at(k) == 1;
-        const bool crossing = isCrossingCard(spread.name, k);
+        const int card = t.reading.cards.at(k).index;
+        const bool reversed = t.reading.cards.at(k).reversed;
+        const bool crossing = spread.isCrossingCard(k);
         QVERIFY(!box->isHidden());
         QVERIFY(!box->numberLabel()->isHidden());
         QCOMPARE(box->numberLabel()->text(), QString::number(k + 1));
         const QSize expectedSize = crossing ? kCardPictureSize.transposed() : kCardPictureSize;
         QCOMPARE(box->geometry(),
                  twipsRect(spread.positions[k].place.left, spread.positions[k].place.top, expectedSize));
-        QCOMPARE(reversed, t.reading.reversedCards.contains(card));
+        QCOMPARE(reversed, t.reading.reversedCardIndices().contains(card));
         if (crossing)
             QVERIFY(!reversed);
         if (!reversals)
@@ -275,12 +276,12 @@ void TestCardTable::reversedAndCrossingCardsAreTurned()
     const QImage crossing = table->box(1)->picture();
     QCOMPARE(crossing.size(), kCardPictureSize.transposed());
     QCOMPARE(QColor(crossing.pixel(redCornerAfterQuarterTurn(kCardPictureSize))), QColor(255, 0, 0));
-    QCOMPARE(t.reading.orientationFlags.at(1), 0);
+    QVERIFY(!t.reading.cards.at(1).reversed);
     QCOMPARE(table->box(1)->accessibleName(),
              QStringLiteral("Position 2: The Crossing \u2014 %1, lying across").arg(Deck::instance().name(11)));
 
     QCOMPARE(QColor(table->box(2)->picture().pixel(1, 1)), QColor(255, 0, 0));
-    QCOMPARE(t.reading.reversedCards.values(), (QList<int>{10, 13, 14, 15, 16, 17, 18, 19}));
+    QCOMPARE(t.reading.reversedCardIndices(), (QList<int>{10, 13, 14, 15, 16, 17, 18, 19}));
     // The number stays at the reversed box's top-left corner.
     QCOMPARE(table->box(0)->numberLabel()->pos(), QPoint(0, 0));
 }
@@ -312,7 +313,7 @@ void TestCardTable::missingPictureLeavesAnEmptyBox()
 
     CardTable* table = openAutomaticCast(context, host);
 
-    QCOMPARE(t.reading.drawnCards.values().mid(0, 3), (QList<int>{5, 41, 77}));
+    QCOMPARE(t.reading.cardIndices(), (QList<int>{5, 41, 77}));
     CardBox* empty = table->box(1);
     QVERIFY(empty->picture().isNull());
     QVERIFY(!empty->isHidden());
@@ -353,21 +354,18 @@ void TestCardTable::manualOpeningDrawsNothing()
     TestContext t(test.folder);
     FakeReadingHost host;
     t.reading.resetForNewCast();
-    t.reading.spreadName = QStringLiteral("Three Cards");
-    t.reading.cardCount = 3;
-    t.reading.manualChosen = true;
-    t.reading.manualMode = true;
+    chooseCast(t.reading, *SpreadCatalogue::instance().byKey(u"Three Cards"), CastOptions{}, CastWay::Manual);
 
     CardTable* table = openAutomaticCast(t.context, host);
 
-    QVERIFY(!t.reading.drawnCards.exists());
+    QVERIFY(t.reading.cards.isEmpty());
     for (int k = 0; k < CardTable::kBoxCount; ++k) {
         QVERIFY(table->box(k)->isHidden());
         QVERIFY(table->box(k)->picture().isNull());
     }
     StyledText header;
     StyledTextWriter out(header);
-    writeReadingHeader(out, t.reading, t.reading.spreadName, t.clock);
+    writeReadingHeader(out, t.reading, t.clock);
     QCOMPARE(host.paneText, header);
 }
 
@@ -376,12 +374,13 @@ void TestCardTable::sizeFollowsTheBoxesWhereTheyAre()
     const TestFolder& test = m_deck;
     CardTable table(test.folder);
     // Boxes not yet placed stand at their design places: the second row starts at top 2160.
-    table.sizeToCards(7);
+    const Spread* oneCard = SpreadCatalogue::instance().byKey(u"One Card");
+    table.sizeToCards(SpreadCatalogue::instance().byKey(u"Seven Card Chakra Layout"), 7);
     QCOMPARE(table.sizeInTwips(), (TwipsSize{8640 + 2200, 2160 + 3800}));
-    table.placeCard(QStringLiteral("One Card"), 0, 4, false);
-    table.sizeToCards(1);
+    table.placeCard(oneCard, 0, 4, false);
+    table.sizeToCards(oneCard, 1);
     QCOMPARE(table.sizeInTwips(), (TwipsSize{7200, 6300}));
-    table.sizeToCards(10);
+    table.sizeToCards(SpreadCatalogue::instance().byKey(u"Celtic Cross"), 10);
     QCOMPARE(table.sizeInTwips(), (TwipsSize{11000, 15100}));
     table.clearPictures();
     QVERIFY(table.box(0)->picture().isNull());

@@ -2,6 +2,7 @@
 
 #include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
 #include "engine/Draw.h"
 #include "screens/DeckBrowser.h"
 #include "table/AutomaticCast.h"
@@ -60,16 +61,11 @@ CardTable* layTable(TableKind kind, TestContext& t, FakeReadingHost& host)
     switch (kind) {
     case TableKind::Automatic:
         t.reading.resetForNewCast();
-        chooseAutomaticCast(t.reading, spread, CastOptions{false, false, true});
+        chooseCast(t.reading, spread, CastOptions{false, false, true}, CastWay::Automatic);
         return openAutomaticCast(t.context, host);
     case TableKind::Manual: {
         t.reading.resetForNewCast();
-        t.reading.manualMode = true;
-        t.reading.manualChosen = true;
-        t.reading.spreadName = spread.name;
-        t.reading.spreadIndex = spread.index;
-        t.reading.cardCount = spread.cardCount();
-        t.reading.reversalsAllowed = true;
+        chooseCast(t.reading, spread, CastOptions{false, false, true}, CastWay::Manual);
         ManualBoard* board = openManualBoard(t.context, host);
         for (int pick = 0; pick < spread.cardCount(); ++pick)
             board->faceDownCard(pick)->click();
@@ -191,7 +187,7 @@ void TestCardViewer::everyCardOpensWithWhatItWasReadWith()
             QVERIFY2(spread.positions[k].title.endsWith(place.section(QStringLiteral(": "), 1)), qPrintable(place));
             // The viewer tells the lie the table shows, and the meaning is the one the reading pane was given.
             const bool isReversed = box->isReversed();
-            QCOMPARE(isReversed, kind != TableKind::Reopened ? t.reading.orientationFlags.at(k) != 0 : isReversed);
+            QCOMPARE(isReversed, kind != TableKind::Reopened ? t.reading.cards.at(k).reversed : isReversed);
             const QString orientation = labelText(viewer, "lblOrientation");
             QVERIFY2(orientation.startsWith(box->isQuarterTurned() ? QStringLiteral("Lying across")
                                                 : isReversed       ? QStringLiteral("Reversed")
@@ -308,7 +304,7 @@ void TestCardViewer::cardsAreReachedByKeyboardAndNamed()
     FakeReadingHost host;
     const Spread& three = *SpreadCatalogue::instance().byKey(u"Three Cards");
     t.reading.resetForNewCast();
-    chooseAutomaticCast(t.reading, three, CastOptions{false, false, true});
+    chooseCast(t.reading, three, CastOptions{false, false, true}, CastWay::Automatic);
     CardTable* table = openAutomaticCast(t.context, host);
     QVERIFY(showActive(&host.m_workspace));
 

@@ -2,6 +2,7 @@
 
 #include "content/PictureCards.h"
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
 #include "engine/Draw.h"
 #include "screens/DeckBrowser.h"
 #include "screens/MainWindow.h"
@@ -88,8 +89,8 @@ QAction* choice(const QMenu* menu, const QString& id)
 void prepareCelticCross(CurrentReading& reading, bool reversals)
 {
     reading.resetForNewCast();
-    chooseAutomaticCast(reading, *SpreadCatalogue::instance().byKey(SpreadCatalogue::celticCrossKey()),
-                        CastOptions{false, false, reversals});
+    chooseCast(reading, *SpreadCatalogue::instance().byKey(SpreadCatalogue::celticCrossKey()),
+               CastOptions{false, false, reversals}, CastWay::Automatic);
 }
 
 } // namespace
@@ -141,10 +142,7 @@ private Q_SLOTS:
         CardTable* reopened = showReopenedReading(t.context, window, record);
 
         t.reading.resetForNewCast();
-        t.reading.manualChosen = true;
-        t.reading.spreadName = QStringLiteral("One Card");
-        t.reading.spreadIndex = 1;
-        t.reading.cardCount = 1;
+        chooseCast(t.reading, *SpreadCatalogue::instance().at(1), CastOptions{}, CastWay::Manual);
         ManualBoard* board = openManualBoard(t.context, window);
         const QImage programBack = board->faceDownCard(0)->back().toImage();
 

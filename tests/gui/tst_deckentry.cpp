@@ -2,6 +2,7 @@
 #include "PanelFixtures.h"
 
 #include "app/Program.h"
+#include "engine/Cast.h"
 #include "screens/DeckEntry.h"
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
@@ -98,12 +99,11 @@ void DeckEntryTest::spreadScreenOffersTheThirdWay()
     int opened = 0;
     window.setDeckEntryOpener([&](AppContext& context, ReadingHost&) {
         ++opened;
-        QCOMPARE(context.reading.spreadName, QStringLiteral("Two Cards"));
-        QCOMPARE(context.reading.cardCount, 2);
-        QVERIFY(context.reading.majorOnly);
-        QVERIFY(context.reading.reversalsAllowed);
-        QVERIFY(context.reading.autoChosen);
-        QVERIFY(!context.reading.manualMode);
+        QCOMPARE(context.reading.spreadKey(), QStringLiteral("Two Cards"));
+        QCOMPARE(context.reading.cardCount(), 2);
+        QVERIFY(context.reading.options.majorOnly);
+        QVERIFY(context.reading.options.reversalsAllowed);
+        QCOMPARE(context.reading.mode, CastMode::Automatic);
     });
     SpreadScreen* screen = window.showSpreadScreen();
     control<QRadioButton>(screen, "optOption_2")->click();

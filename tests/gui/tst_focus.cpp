@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
 #include "screens/DetailsScreen.h"
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
@@ -135,11 +136,7 @@ void TestFocus::manualBoardStopsAreVisible()
     const Spread* spread = SpreadCatalogue::instance().byKey(u"Three Cards");
     CurrentReading& reading = p.app.reading;
     reading.resetForNewCast();
-    reading.manualMode = true;
-    reading.manualChosen = true;
-    reading.spreadName = spread->name;
-    reading.spreadIndex = spread->index;
-    reading.cardCount = spread->cardCount();
+    chooseCast(reading, *spread, CastOptions{}, CastWay::Manual);
     QVERIFY(QTest::qWaitForWindowActive(&p.window));
     ManualBoard* board = openManualBoard(p.app.context, p.window);
     QPointer<ManualBoard> watched(board);

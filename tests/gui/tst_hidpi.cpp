@@ -2,6 +2,7 @@
 #include "TableTestSupport.h"
 
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
 #include "engine/Draw.h"
 #include "table/AutomaticCast.h"
 #include "table/CardPicture.h"
@@ -35,7 +36,7 @@ QRect designGeometry(const QString& spreadKey, int position, QSize card = kCardP
 {
     const TwipsPoint place = SpreadCatalogue::instance().byKey(spreadKey)->position(position)->place;
     return {QPoint(twipsToPixels(place.left), twipsToPixels(place.top)),
-            isCrossingCard(spreadKey, position) ? card.transposed() : card};
+            SpreadCatalogue::instance().byKey(spreadKey)->isCrossingCard(position) ? card.transposed() : card};
 }
 
 } // namespace
@@ -59,7 +60,7 @@ private Q_SLOTS:
         TestContext t(files.folder, 11);
         const Spread& celtic = *SpreadCatalogue::instance().byKey(SpreadCatalogue::celticCrossKey());
         t.reading.resetForNewCast();
-        chooseAutomaticCast(t.reading, celtic, CastOptions{false, false, true});
+        chooseCast(t.reading, celtic, CastOptions{false, false, true}, CastWay::Automatic);
         FakeReadingHost host;
         CardTable* table = openAutomaticCast(t.context, host);
 
@@ -85,7 +86,7 @@ private Q_SLOTS:
         }
         QVERIFY(table->box(1)->isQuarterTurned());
         QVERIFY2(reversed > 0, "the seed should reverse a card");
-        const TwipsSize size = cardTableSize(celtic.cardCount(), places);
+        const TwipsSize size = cardTableSize(&celtic, places);
         QCOMPARE(table->size(), QSize(twipsToPixels(size.width), twipsToPixels(size.height)));
     }
 
@@ -95,7 +96,7 @@ private Q_SLOTS:
         HiDpiFolder files(false);
         TestContext t(files.folder);
         CardTable table(chosenDeck(t.context));
-        table.placeCard(SpreadCatalogue::celticCrossKey(), 1, 30, false);
+        table.placeCard(SpreadCatalogue::instance().byKey(SpreadCatalogue::celticCrossKey()), 1, 30, false);
         QCOMPARE(table.box(1)->picture().devicePixelRatio(), 1.0);
         QCOMPARE(table.box(1)->geometry(), designGeometry(SpreadCatalogue::celticCrossKey(), 1));
     }
@@ -112,7 +113,7 @@ private Q_SLOTS:
         const DeckFolder scans = DeckLibrary::readFolder(deck, QStringLiteral("user:scans"), QStringLiteral("scans"),
                                                          DeckFolder::Source::User);
         CardTable table(scans);
-        table.placeCard(QStringLiteral("One Card"), 0, 5, true);
+        table.placeCard(SpreadCatalogue::instance().byKey(u"One Card"), 0, 5, true);
         QCOMPARE(table.box(0)->size(), QSize(130, 222));
         QCOMPARE(table.box(0)->picture().size(), QSize(260, 444));
         QCOMPARE(table.box(0)->picture().devicePixelRatio(), 2.0);
@@ -125,10 +126,7 @@ private Q_SLOTS:
         TestContext t(files.folder);
         const Spread& three = *SpreadCatalogue::instance().byKey(u"Three Cards");
         t.reading.resetForNewCast();
-        t.reading.manualChosen = true;
-        t.reading.spreadName = three.name;
-        t.reading.spreadIndex = three.index;
-        t.reading.cardCount = three.cardCount();
+        chooseCast(t.reading, three, CastOptions{}, CastWay::Manual);
         FakeReadingHost host;
         ManualBoard board(t.context, host);
         const QPixmap& back = board.faceDownCard(0)->back();

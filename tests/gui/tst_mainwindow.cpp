@@ -133,7 +133,7 @@ void TestMainWindow::shutdownByEveryRoute()
     window.showDetailsScreen();
     SpreadScreen* spread = window.showSpreadScreen();
     openStandIn(window, QStringLiteral("frmAuto"));
-    app.reading.orientationFlags = CardList::of({0, 1, 0});
+    app.reading.cards = {{3, false}, {8, true}, {12, false}};
     window.setReadingText(sampleText());
     window.enterFreshReadingState();
 
@@ -155,7 +155,7 @@ void TestMainWindow::shutdownByEveryRoute()
     QVERIFY(!QFile::exists(app.folder.tempRecord()));
     QVERIFY(QFile::exists(saved));
     QVERIFY(QFile::exists(app.folder.profileStore()));
-    QVERIFY(!app.reading.orientationFlags.exists());
+    QVERIFY(app.reading.reversedCardIndices().isEmpty());
     QVERIFY(window.workspace()->subWindowList().isEmpty());
     QCOMPARE(window.readingState(), MainWindow::ReadingState::None);
     if (site.isEmpty())
@@ -220,8 +220,7 @@ void TestMainWindow::startAgainReturnsToNoReading()
     window.showSpreadScreen();
     for (const QString& name : {QStringLiteral("frmAuto"), QStringLiteral("frmManual"), QStringLiteral("frmReading")})
         openStandIn(window, name);
-    app.reading.drawnCards = CardList::of({4, 9, 0});
-    app.reading.orientationFlags = CardList::of({1, 0, 0});
+    app.reading.cards = {{4, true}, {9, false}};
     app.reading.querentName = QStringLiteral("Jane");
     window.setReadingText(sampleText());
     window.enterFreshReadingState();
@@ -238,9 +237,9 @@ void TestMainWindow::startAgainReturnsToNoReading()
                                 QStringLiteral("frmReading")})
         QVERIFY2(!openForm(window.workspace(), name), qPrintable(name));
     QCOMPARE(window.workspace()->subWindowList().size(), 1);
-    // Only the orientation flags are forgotten; the pane keeps its text until the next reading.
-    QVERIFY(!app.reading.orientationFlags.exists());
-    QCOMPARE(app.reading.drawnCards.values(), (QList<int>{4, 9, 0}));
+    // Only how the cards lay is forgotten; the pane keeps its text until the next reading.
+    QVERIFY(app.reading.reversedCardIndices().isEmpty());
+    QCOMPARE(app.reading.cardIndices(), (QList<int>{4, 9}));
     QCOMPARE(app.reading.querentName, QStringLiteral("Jane"));
     QCOMPARE(window.readingPane()->displayedText(), sampleText());
 }

@@ -1,6 +1,7 @@
 #include "TableTestSupport.h"
 
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
 #include "engine/Draw.h"
 #include "engine/ReadingComposer.h"
 #include "screens/MainWindow.h"
@@ -48,15 +49,7 @@ private:
 void prepareManual(CurrentReading& reading, const Spread& spread, bool minorOnly, bool majorOnly, bool reversals)
 {
     reading.resetForNewCast();
-    reading.manualMode = true;
-    reading.autoChosen = false;
-    reading.manualChosen = true;
-    reading.spreadName = spread.name;
-    reading.spreadIndex = spread.index;
-    reading.cardCount = spread.cardCount();
-    reading.minorOnly = minorOnly;
-    reading.majorOnly = majorOnly;
-    reading.reversalsAllowed = reversals;
+    chooseCast(reading, spread, CastOptions{minorOnly, majorOnly, reversals}, CastWay::Manual);
 }
 
 int visibleCards(const ManualBoard& board)
@@ -145,7 +138,7 @@ void TestManualBoard::boardShowsThePermittedCards()
     ManualBoard* board = openManualBoard(t.context, host);
 
     QCOMPARE(board->objectName(), QStringLiteral("frmManual"));
-    QVERIFY(t.reading.manualMode);
+    QCOMPARE(t.reading.mode, CastMode::Manual);
     QCOMPARE(visibleCards(*board), shown);
     for (int i = 0; i < ManualBoard::kFaceDownCount; ++i) {
         FaceDownCard* card = board->faceDownCard(i);
@@ -201,7 +194,8 @@ void TestManualBoard::manualReadingCompletes()
     QMap<int, int> recordBeforeDraw;
     QMap<int, QString> panelBeforeDraw;
     random.probe = [&] {
-        const int position = t.reading.drawnCards.size() - 1;
+        // The position being drawn is the first without a card.
+        const int position = t.reading.positionCount();
         if (!recordBeforeDraw.contains(position)) {
             recordBeforeDraw[position] = tempRecordCards(folder.folder);
             panelBeforeDraw[position] = board->panelText();
@@ -218,24 +212,22 @@ void TestManualBoard::manualReadingCompletes()
 
     QCOMPARE(t.pause.waits, QList<int>{3000});
     // n distinct cards from the pool, exactly n entries in each list.
-    QCOMPARE(t.reading.drawnCards.size(), n);
-    QCOMPARE(t.reading.orientationFlags.size(), n);
+    QCOMPARE(t.reading.positionCount(), n);
     const DrawPool pool = *drawPool(minorOnly, majorOnly);
-    const QList<int> cards = t.reading.drawnCards.values();
+    const QList<int> cards = t.reading.cardIndices();
     QCOMPARE(QSet<int>(cards.begin(), cards.end()).size(), n);
     for (int card : cards)
         QVERIFY2(pool.contains(card), qPrintable(QString::number(card)));
     QList<int> expectedReversed;
     for (int k = 0; k < n; ++k) {
-        const int flag = t.reading.orientationFlags.at(k);
+        const int flag = t.reading.cards.at(k).reversed ? 1 : 0;
         QVERIFY(flag == 0 || flag == 1);
-        if (!reversals || isCrossingCard(spread.name, k))
+        if (!reversals || spread.isCrossingCard(k))
             QCOMPARE(flag, 0);
         if (flag == 1)
             expectedReversed.append(cards[k]);
     }
-    QCOMPARE(t.reading.reversedCards.values(), expectedReversed);
-    QCOMPARE(t.reading.reversedCards.exists(), !expectedReversed.isEmpty());
+    QCOMPARE(t.reading.reversedCardIndices(), expectedReversed);
 
     // The record grew by one card per placement and the panel named the next position while the cards were laid.
     for (int k = 1; k < n; ++k) {
@@ -248,8 +240,11 @@ void TestManualBoard::manualReadingCompletes()
     QCOMPARE(tempRecordCards(folder.folder), n);
     const StorageValue<ReadingRecord> record = readRecordFile(folder.folder.tempRecord());
     QVERIFY(record);
-    QCOMPARE(record->cardList(), t.reading.drawnCards);
-    QCOMPARE(record->flagList(), t.reading.orientationFlags);
+    QList<int> flags;
+    for (const ReadingCard& card : t.reading.cards)
+        flags.append(card.reversed ? 1 : 0);
+    QCOMPARE(record->cardList(), CardList::of(cards));
+    QCOMPARE(record->flagList(), CardList::of(flags));
 
     // The table: every card at its place, the crossing card turned and upright, the size of the spread.
     auto* table = host.workspace()->findChild<CardTable*>(QStringLiteral("frmAuto"));
@@ -257,7 +252,7 @@ void TestManualBoard::manualReadingCompletes()
     for (int k = 0; k < n; ++k) {
         CardBox* box = table->box(k);
         QVERIFY(!box->isHidden());
-        const bool crossing = isCrossingCard(spread.name, k);
+        const bool crossing = spread.isCrossingCard(k);
         QCOMPARE(box->geometry(),
                  twipsRect(spread.positions[k].place.left, spread.positions[k].place.top,
                            crossing ? kCardPictureSize.transposed() : kCardPictureSize));
@@ -265,7 +260,7 @@ void TestManualBoard::manualReadingCompletes()
         if (crossing)
             QCOMPARE(box->picture(), rotatePicture90(upright));
         else
-            QCOMPARE(box->picture(), t.reading.orientationFlags.at(k) ? rotatePicture180(upright) : upright);
+            QCOMPARE(box->picture(), t.reading.cards.at(k).reversed ? rotatePicture180(upright) : upright);
     }
     for (int k = n; k < CardTable::kBoxCount; ++k)
         QVERIFY(table->box(k)->isHidden());
@@ -294,7 +289,7 @@ void TestManualBoard::noSecondCompletion()
     int tries = 0;
     int stackChecks = 0;
     random.probe = [&] {
-        if (t.reading.drawnCards.size() == 2 && stackChecks++ == 0) {
+        if (t.reading.positionCount() == 1 && stackChecks++ == 0) {
             // The board stays in front of the table while the cards are laid.
             const QList<QMdiSubWindow*> stack = host.workspace()->subWindowList(QMdiArea::StackingOrder);
             QCOMPARE(stack.size(), 2);
@@ -312,9 +307,8 @@ void TestManualBoard::noSecondCompletion()
 
     QCOMPARE(t.pause.waits.size(), 1);
     QVERIFY(stackChecks > 0);
-    QCOMPARE(t.reading.drawnCards.size(), 2);
-    QCOMPARE(t.reading.orientationFlags.size(), 2);
-    QVERIFY(t.reading.reversedCards.size() <= 2);
+    QCOMPARE(t.reading.positionCount(), 2);
+    QVERIFY(t.reading.reversedCardIndices().size() <= 2);
     QCOMPARE(host.workspace()->findChildren<CardTable*>().size(), 1);
     QCOMPARE(host.paneText, composeReading(t.reading, t.clock));
 }
@@ -354,7 +348,7 @@ void TestManualBoard::keyboardAlonePicksTheCards()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
 
     QTRY_VERIFY(watched.isNull());
-    QCOMPARE(t.reading.drawnCards.size(), 3);
+    QCOMPARE(t.reading.positionCount(), 3);
     QCOMPARE(host.state, FakeReadingHost::State::Fresh);
 }
 
@@ -390,8 +384,7 @@ void TestManualBoard::hiddenCommandsAreReachedWithTab()
     QCOMPARE(back.size(), 1);
     QTRY_VERIFY(watched.isNull());
     // A board closed before completion leaves the card lists as they were.
-    QVERIFY(!t.reading.drawnCards.exists());
-    QVERIFY(!t.reading.reversedCards.exists());
+    QVERIFY(t.reading.cards.isEmpty());
     QVERIFY(t.pause.waits.isEmpty());
 }
 
@@ -411,7 +404,7 @@ void TestManualBoard::exitClosesTheMainWindow()
     QCOMPARE(exit.size(), 1);
     // The workspace's window stands for the main window here: closing it ends the program.
     QVERIFY(!host.workspace()->isVisible());
-    QVERIFY(!t.reading.drawnCards.exists());
+    QVERIFY(t.reading.cards.isEmpty());
 }
 
 void TestManualBoard::backInTheProgramShowsTheDetailsScreen()

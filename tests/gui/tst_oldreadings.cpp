@@ -222,8 +222,8 @@ private Q_SLOTS:
         RecordingHost host;
         host.area.resize(1200, 1000);
         host.area.show();
-        fixture.reading.spreadName = QStringLiteral("One Card");
-        fixture.reading.drawnCards = CardList::of({5, 0});
+        fixture.reading.spread = SpreadCatalogue::instance().byKey(u"One Card");
+        fixture.reading.cards = {{5, false}};
         Panel panel = makePanel(fixture, host);
         QSignalSpy opened(panel.widget.get(), &OldReadingPanel::readingOpened);
         chooseProfile(panel, QStringLiteral("Jane"));
@@ -247,8 +247,8 @@ private Q_SLOTS:
         QCOMPARE(fixture.reading.querentName, QStringLiteral("Anne Marie"));
         QCOMPARE(fixture.reading.creationTime, QStringLiteral("3:34:05 PM"));
         // The reading in progress keeps its spread and cards.
-        QCOMPARE(fixture.reading.spreadName, QStringLiteral("One Card"));
-        QCOMPARE(fixture.reading.drawnCards.values(), (QList<int>{5, 0}));
+        QCOMPARE(fixture.reading.spreadKey(), QStringLiteral("One Card"));
+        QCOMPARE(fixture.reading.cards, (QList<ReadingCard>{{5, false}}));
     }
 
     void unreadable_data()

@@ -79,7 +79,7 @@ void TestPanels::reverseCardsLabelTicksTheBox()
     // The cast reads what the words ticked.
     QTest::mouseClick(label, Qt::LeftButton);
     f.screen->castManually();
-    QVERIFY(f.app.reading.reversalsAllowed);
+    QVERIFY(f.app.reading.options.reversalsAllowed);
 }
 
 void TestPanels::panelTextKeepsAMargin_data()
@@ -103,9 +103,7 @@ void TestPanels::panelTextKeepsAMargin()
         label = window.showSpreadScreen()->findChild<QLabel*>(name);
     } else {
         const Spread* spread = SpreadCatalogue::instance().byKey(u"Three Cards");
-        app.reading.spreadName = spread->name;
-        app.reading.spreadIndex = spread->index;
-        app.reading.cardCount = spread->cardCount();
+        app.reading.spread = spread;
         ManualBoard* board = openManualBoard(app.context, window);
         label = board->findChild<QLabel*>(name);
     }
@@ -127,9 +125,7 @@ void TestPanels::boardWithoutItsSpreadPictureShowsNone()
     window.show();
     for (const char* key : {"Celtic Cross", "Three Cards"}) {
         const Spread* spread = SpreadCatalogue::instance().byKey(QString::fromLatin1(key));
-        app.reading.spreadName = spread->name;
-        app.reading.spreadIndex = spread->index;
-        app.reading.cardCount = spread->cardCount();
+        app.reading.spread = spread;
         ManualBoard* board = openManualBoard(app.context, window);
         QPointer<ManualBoard> watched(board);
         const bool pictureShown = !board->findChild<QLabel*>(QStringLiteral("picManual"))->pixmap().isNull();
@@ -147,8 +143,9 @@ void TestPanels::positionNumbersReadOnDarkCards()
     dark.fill(QColor(10, 10, 10));
     dark.save(app.folder.cardPicture(0), "PNG");
     CardTable table(app.folder);
-    table.placeCard(QStringLiteral("One Card"), 0, 0, false);
-    table.sizeToCards(1);
+    const Spread* oneCard = SpreadCatalogue::instance().byKey(u"One Card");
+    table.placeCard(oneCard, 0, 0, false);
+    table.sizeToCards(oneCard, 1);
     table.show();
     QLabel* number = table.box(0)->numberLabel();
     // Colour, font and place as designed.

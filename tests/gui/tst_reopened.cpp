@@ -48,9 +48,8 @@ void TestReopened::celticCrossComesBackWithItsCards()
     TestContext t(m_deck.folder);
     FakeReadingHost host;
     // The reading in progress keeps its spread and cards; only the querent and the moment change.
-    t.reading.spreadName = QStringLiteral("Three Cards");
-    t.reading.drawnCards = CardList::of({1, 2, 3});
-    t.reading.orientationFlags = CardList::of({0, 1, 0});
+    t.reading.spread = SpreadCatalogue::instance().byKey(u"Three Cards");
+    t.reading.cards = {{1, false}, {2, true}, {3, false}};
 
     QCOMPARE(openReopenedReading(t.context, host, fixture("celtic-cross-reversed")), QString());
 
@@ -58,9 +57,8 @@ void TestReopened::celticCrossComesBackWithItsCards()
     QCOMPARE(t.reading.question, QStringLiteral("Will it rain, then?"));
     QCOMPARE(t.reading.creationDate, QStringLiteral("12/8/25"));
     QCOMPARE(t.reading.creationTime, QStringLiteral("3:34:05 PM"));
-    QCOMPARE(t.reading.spreadName, QStringLiteral("Three Cards"));
-    QCOMPARE(t.reading.drawnCards.values(), (QList<int>{1, 2, 3}));
-    QCOMPARE(t.reading.orientationFlags.values(), (QList<int>{0, 1, 0}));
+    QCOMPARE(t.reading.spreadKey(), QStringLiteral("Three Cards"));
+    QCOMPARE(t.reading.cards, (QList<ReadingCard>{{1, false}, {2, true}, {3, false}}));
 
     const ReadingRecord record = *readRecordFile(fixture("celtic-cross-reversed"));
     QCOMPARE(host.paneText, showSavedReading(record));

@@ -44,10 +44,9 @@ private:
         reading.querentName = QStringLiteral("Jane Doe");
         reading.birthDate = QStringLiteral("March 3, 1975");
         reading.question = QStringLiteral("Which way?");
-        reading.spreadName = QStringLiteral("Three Card Spread");
-        reading.manualMode = true;
-        reading.drawnCards = CardList::of({4, 30, 77});
-        reading.orientationFlags = CardList::of({0, 1, 0});
+        reading.spread = SpreadCatalogue::instance().byKey(u"Three Cards");
+        reading.mode = CastMode::Manual;
+        reading.cards = {{4, false}, {30, true}, {77, false}};
         if (!writeTempReading(fixture->folder, reading, fixture->clock).ok())
             qFatal("temporary record not written");
         return fixture;
@@ -214,7 +213,7 @@ private Q_SLOTS:
         const auto saved = readRecordFile(fixture->folder.path(folder + QLatin1Char('/') + stamp));
         QVERIFY2(saved.ok(), qPrintable(saved.error()));
         QCOMPARE(saved->querentName, QStringLiteral("Jane Doe"));
-        QCOMPARE(saved->spreadName, QStringLiteral("Three Card Spread"));
+        QCOMPARE(saved->spreadName, QStringLiteral("Three Cards"));
         QCOMPARE(saved->cardList().values(), (QList<int>{4, 30, 77}));
         QCOMPARE(saved->flagList().values(), (QList<int>{0, 1, 0}));
         QCOMPARE(saved->descriptions, QStringList{QStringLiteral("Weekly  reading\nfor Jane")});
@@ -264,13 +263,13 @@ private Q_SLOTS:
         const auto filed = readRecordFile(fixture->folder.path(QStringLiteral("misc/") + saved.first()));
         QVERIFY(filed.ok());
         QCOMPARE(filed->querentName, QStringLiteral("Jane Doe"));
-        QCOMPARE(filed->cardList(), fixture->reading.drawnCards);
-        QCOMPARE(filed->flagList(), fixture->reading.orientationFlags);
+        QCOMPARE(filed->cardList(), CardList::of({4, 30, 77}));
+        QCOMPARE(filed->flagList(), CardList::of({0, 1, 0}));
         QCOMPARE(filed->descriptions, QStringList{QStringLiteral("Kept after all")});
         // The temporary record holds the reading again, for a second save.
         const auto kept = readRecordFile(fixture->folder.tempRecord());
         QVERIFY(kept.ok());
-        QCOMPARE(kept->cardList(), fixture->reading.drawnCards);
+        QCOMPARE(kept->cardList(), CardList::of(fixture->reading.cardIndices()));
     }
 
     void failures_data()

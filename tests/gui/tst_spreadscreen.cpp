@@ -104,36 +104,27 @@ void TestSpreadScreen::openingResetsTheReading()
 {
     TestApp app;
     MainWindow window(app.context);
-    app.reading.manualMode = true;
-    app.reading.autoChosen = true;
-    app.reading.spreadName = QStringLiteral("One Card");
-    app.reading.cardCount = 1;
-    app.reading.majorOnly = true;
-    app.reading.reversalsAllowed = true;
-    app.reading.drawnCards = CardList::of({3, 0});
-    app.reading.reversedCards = CardList::of({3});
-    app.reading.orientationFlags = CardList::of({1, 0});
+    app.reading.mode = CastMode::Manual;
+    app.reading.spread = SpreadCatalogue::instance().byKey(u"One Card");
+    app.reading.options = CastOptions{false, true, true};
+    app.reading.cards = {{3, true}};
     app.reading.creationDate = QStringLiteral("1/2/2020");
     app.reading.creationTime = QStringLiteral("10:00:00 AM");
     app.reading.querentName = QStringLiteral("Jane");
-    window.showSpreadScreen();
+    const SpreadScreen* screen = window.showSpreadScreen();
 
-    QCOMPARE(app.reading.spreadName, QStringLiteral("-1"));
-    QCOMPARE(app.reading.cardCount, -1);
-    QVERIFY(!app.reading.manualMode);
-    QVERIFY(!app.reading.autoChosen);
-    QVERIFY(!app.reading.manualChosen);
-    QVERIFY(!app.reading.majorOnly);
-    QVERIFY(!app.reading.minorOnly);
-    QVERIFY(!app.reading.reversalsAllowed);
-    QVERIFY(!app.reading.drawnCards.exists());
-    QVERIFY(!app.reading.reversedCards.exists());
+    QVERIFY(!app.reading.spread);
+    QCOMPARE(app.reading.cardCount(), 0);
+    QCOMPARE(app.reading.mode, CastMode::NotChosen);
+    QVERIFY(!app.reading.options.majorOnly);
+    QVERIFY(!app.reading.options.minorOnly);
+    QVERIFY(!app.reading.options.reversalsAllowed);
+    QVERIFY(app.reading.cards.isEmpty());
     QVERIFY(app.reading.creationDate.isEmpty());
     QVERIFY(app.reading.creationTime.isEmpty());
-    // Not part of the cast: the querent and the orientation flags stay.
+    // Not part of the cast: the querent stays; the screen opens on the first spread.
     QCOMPARE(app.reading.querentName, QStringLiteral("Jane"));
-    QVERIFY(app.reading.orientationFlags.exists());
-    QCOMPARE(app.reading.spreadIndex, 0);
+    QCOMPARE(screen->chosenSpreadIndex(), 0);
 }
 
 void TestSpreadScreen::optionButtonsInTheirOnScreenOrder()
@@ -191,7 +182,6 @@ void TestSpreadScreen::selectingASpread()
     QCOMPARE(f.child<QListWidget>("lstOption")->currentItem()->text(), spread->name);
     QCOMPARE(f.screen->no(), cards);
     QCOMPARE(f.screen->chosenSpreadIndex(), index);
-    QCOMPARE(f.app.reading.spreadIndex, index);
     QCOMPARE(f.child<QLabel>("lblDisp")->text(), spread->description);
     QCOMPARE(f.child<QLabel>("lblDisp")->height(), labelTwips / 15);
     QCOMPARE(f.child<QPlainTextEdit>("txtDisp")->toPlainText(), spread->description);
@@ -317,15 +307,12 @@ void TestSpreadScreen::automaticCast()
     QCOMPARE(f.app.pause.waits, paused ? QList<int>{3000} : QList<int>{});
     QCOMPARE(panelDuringPause, paused);
     const CurrentReading& r = snapshot.reading;
-    QCOMPARE(r.spreadName, spread->name);
-    QCOMPARE(r.cardCount, spread->cardCount());
-    QCOMPARE(r.spreadIndex, index);
-    QVERIFY(r.autoChosen);
-    QVERIFY(!r.manualChosen);
-    QVERIFY(!r.manualMode);
-    QCOMPARE(r.reversalsAllowed, ticks.contains(QLatin1Char('R')));
-    QCOMPARE(r.majorOnly, ticks.endsWith(QLatin1Char('H')) || ticks == QLatin1String("H"));
-    QCOMPARE(r.minorOnly, ticks.contains(QLatin1Char('L')) && !ticks.endsWith(QLatin1Char('H')));
+    QCOMPARE(r.spread, spread);
+    QCOMPARE(r.cardCount(), spread->cardCount());
+    QCOMPARE(r.mode, CastMode::Automatic);
+    QCOMPARE(r.options.reversalsAllowed, ticks.contains(QLatin1Char('R')));
+    QCOMPARE(r.options.majorOnly, ticks.endsWith(QLatin1Char('H')) || ticks == QLatin1String("H"));
+    QCOMPARE(r.options.minorOnly, ticks.contains(QLatin1Char('L')) && !ticks.endsWith(QLatin1Char('H')));
 
     QVERIFY(!f.isOpen("frmTarot"));
     QCOMPARE(f.window.readingState(), MainWindow::ReadingState::Fresh);
@@ -350,14 +337,12 @@ void TestSpreadScreen::manualCast()
 
     QCOMPARE(snapshot.calls, 1);
     QVERIFY(f.app.pause.waits.isEmpty());
-    QCOMPARE(snapshot.reading.spreadName, QStringLiteral("Three Cards"));
-    QCOMPARE(snapshot.reading.cardCount, 3);
-    QVERIFY(snapshot.reading.manualMode);
-    QVERIFY(snapshot.reading.manualChosen);
-    QVERIFY(!snapshot.reading.autoChosen);
-    QVERIFY(snapshot.reading.minorOnly);
-    QVERIFY(!snapshot.reading.majorOnly);
-    QVERIFY(snapshot.reading.reversalsAllowed);
+    QCOMPARE(snapshot.reading.spreadKey(), QStringLiteral("Three Cards"));
+    QCOMPARE(snapshot.reading.cardCount(), 3);
+    QCOMPARE(snapshot.reading.mode, CastMode::Manual);
+    QVERIFY(snapshot.reading.options.minorOnly);
+    QVERIFY(!snapshot.reading.options.majorOnly);
+    QVERIFY(snapshot.reading.options.reversalsAllowed);
     QVERIFY(!f.isOpen("frmTarot"));
     // The board, not the screen, puts the reading on screen when its last card is placed.
     QCOMPARE(f.window.readingState(), MainWindow::ReadingState::None);
@@ -376,8 +361,8 @@ void TestSpreadScreen::backToMain()
         settle();
         QVERIFY(!f.isOpen("frmTarot"));
         QVERIFY(f.isOpen("frmFront"));
-        QCOMPARE(f.app.reading.spreadName, QStringLiteral("-1"));
-        QCOMPARE(f.app.reading.cardCount, -1);
+        QVERIFY(!f.app.reading.spread);
+        QCOMPARE(f.app.reading.mode, CastMode::NotChosen);
         QCOMPARE(f.window.readingState(), MainWindow::ReadingState::None);
     }
 }
@@ -460,7 +445,7 @@ void TestSpreadScreen::lastChoicesOnlyWhenAsked()
         QCOMPARE(shown.majorOnly, expected.majorOnly);
         QCOMPARE(shown.minorOnly, expected.minorOnly);
         QCOMPARE(shown.reversals, expected.reversals);
-        QCOMPARE(context->reading.spreadIndex, expected.spread);
+        QCOMPARE(screen->chosenSpreadIndex(), expected.spread);
         QCOMPARE(screen->no(), SpreadCatalogue::instance().at(expected.spread)->cardCount());
     }
 

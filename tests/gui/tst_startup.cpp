@@ -185,8 +185,9 @@ void TestStartup::startShowsTheDetailsScreenInTheNoReadingState()
 
     // The reading holds its initial values.
     QVERIFY(app.reading.querentName.isEmpty());
-    QCOMPARE(app.reading.cardCount, 0);
-    QVERIFY(!app.reading.drawnCards.exists());
+    QVERIFY(!app.reading.spread);
+    QCOMPARE(app.reading.mode, CastMode::NotChosen);
+    QVERIFY(app.reading.cards.isEmpty());
 
     // While it runs, a second start of the folder is refused.
     RecordingNotifier second;

@@ -288,8 +288,8 @@ QMdiSubWindow* openTable(TestApp& app, MainWindow& window, const QString& spread
     auto* table = new CardTable(app.folder);
     table->setObjectName(QStringLiteral("frmAuto"));
     for (int k = 0; k < spread->cardCount(); ++k)
-        table->placeCard(spread->name, k, k, false);
-    table->sizeToCards(spread->cardCount());
+        table->placeCard(spread, k, k, false);
+    table->sizeToCards(spread, spread->cardCount());
     window.enterFreshReadingState();
     return showCardTable(window.workspace(), table);
 }
@@ -569,8 +569,8 @@ void TestWorkspace::fittedTableFollowsTheWorkspace()
     QMdiSubWindow* growingWindow = showCardTable(window.workspace(), growing);
     const Spread* cross = SpreadCatalogue::instance().byKey(u"Celtic Cross");
     for (int k = 0; k < cross->cardCount(); ++k) {
-        growing->placeCard(cross->name, k, k, false);
-        growing->sizeToCards(cross->cardCount());
+        growing->placeCard(cross, k, k, false);
+        growing->sizeToCards(cross, cross->cardCount());
         settle();
         verifyFitted(window, growingWindow);
     }
