@@ -6,6 +6,7 @@
 #include "handout/CardImages.h"
 #include "handout/ReadingLines.h"
 #include "handout/SpreadPicture.h"
+#include "look/ProgramColours.h"
 #include "storage/FileAccess.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -24,21 +25,9 @@ namespace quillmere {
 
 namespace {
 
-constexpr QColor kNavy{0, 0, 128};
-constexpr QColor kPurple{128, 0, 128};
-constexpr QColor kGreen{0, 128, 0};
-constexpr QColor kMaroon{128, 0, 0};
-constexpr QColor kRuleColour{120, 120, 150};
-constexpr QColor kFooterColour{110, 110, 110};
-constexpr QColor kNumberColour{255, 0, 255};
 constexpr qreal kLegendPoints = 8.5;
 // A rule block of the reading text, drawn as a line across the page.
 constexpr int kRuleBlock = 1;
-
-QColor colourOf(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 // Lengths on the device, from millimetres.
 class Units
@@ -71,14 +60,14 @@ std::unique_ptr<QTextDocument> readingDocument(const StyledText& text)
         if (line.isRule) {
             cursor.block().setUserState(kRuleBlock);
             QTextCharFormat ruleFormat;
-            ruleFormat.setForeground(colourOf(line.ruleColour));
+            ruleFormat.setForeground(programColours::fromRgb(line.ruleColour));
             cursor.setBlockCharFormat(ruleFormat);
             continue;
         }
         for (const LineSegment& segment : line.segments) {
             QTextCharFormat format;
             format.setFontWeight(segment.style.bold ? QFont::Bold : QFont::Normal);
-            format.setForeground(colourOf(segment.style.colour));
+            format.setForeground(programColours::fromRgb(segment.style.colour));
             format.setFontUnderline(segment.style.underline || !segment.link.isEmpty());
             if (!segment.link.isEmpty()) {
                 format.setAnchor(true);
@@ -203,7 +192,7 @@ public:
             painter.setClipRect(visible);
             QAbstractTextDocumentLayout::PaintContext context;
             context.clip = visible;
-            context.palette.setColor(QPalette::Text, Qt::black);
+            context.palette.setColor(QPalette::Text, programColours::kHandoutText);
             text->documentLayout()->draw(&painter, context);
             drawRules(painter, *text, visible, m_units.mm(0.3));
             painter.restore();
@@ -217,7 +206,7 @@ private:
     void paintSpreadPage(QPainter& painter)
     {
         qreal y = 0;
-        painter.setPen(kNavy);
+        painter.setPen(programColours::kHandoutTitle);
         painter.setFont(fontOf(20, true));
         const QString title = m_handout.querentName.trimmed().isEmpty()
             ? QStringLiteral("Tarot Reading")
@@ -225,14 +214,14 @@ private:
         y += drawWrapped(painter, QRectF(0, y, m_page.width(), 0), title);
         if (const QString spread = handoutSpreadTitle(m_handout); !spread.isEmpty()) {
             y += m_units.mm(1);
-            painter.setPen(kPurple);
+            painter.setPen(programColours::kHandoutSpreadName);
             painter.setFont(fontOf(13, true));
             y += drawWrapped(painter, QRectF(0, y, m_page.width(), 0), spread);
         }
         y += m_units.mm(4);
         y = paintDetails(painter, y);
         y += m_units.mm(3);
-        painter.setPen(QPen(kNavy, m_units.mm(0.4)));
+        painter.setPen(QPen(programColours::kHandoutTitle, m_units.mm(0.4)));
         painter.drawLine(QPointF(0, y), QPointF(m_page.width(), y));
         y += m_units.mm(6);
 
@@ -258,10 +247,10 @@ private:
         labelWidth += m_units.mm(3);
         for (const auto& [name, text] : details) {
             painter.setFont(label);
-            painter.setPen(kGreen);
+            painter.setPen(programColours::kHandoutDetailLabel);
             painter.drawText(QRectF(0, y, labelWidth, m_units.mm(10)), Qt::AlignLeft | Qt::AlignTop, name);
             painter.setFont(value);
-            painter.setPen(Qt::black);
+            painter.setPen(programColours::kHandoutText);
             y += drawWrapped(painter, QRectF(labelWidth, y, m_page.width() - labelWidth, 0), text);
             y += m_units.mm(1);
         }
@@ -323,7 +312,7 @@ private:
             const QRectF cell(area.left() + column * columnWidth, area.top() + row * layout.rowHeight,
                               columnWidth - m_units.mm(2), layout.rowHeight);
             painter.setFont(numberFont);
-            painter.setPen(kNumberColour);
+            painter.setPen(programColours::kHandoutPositionNumber);
             painter.drawText(QRectF(cell.left(), cell.top(), numberWidth, cell.height()),
                              Qt::AlignLeft | Qt::AlignVCenter, QString::number(k + 1));
             const HandoutCard& card = m_handout.cards[k];
@@ -335,7 +324,7 @@ private:
             const qreal right = cell.right();
             if (!title.isEmpty()) {
                 painter.setFont(titleFont);
-                painter.setPen(Qt::black);
+                painter.setPen(programColours::kHandoutText);
                 const QString shown = QFontMetricsF(titleFont, &m_device)
                                           .elidedText(title + QStringLiteral(": "), Qt::ElideRight, right - x);
                 painter.drawText(QRectF(x, cell.top(), right - x, cell.height()), Qt::AlignLeft | Qt::AlignVCenter,
@@ -343,7 +332,7 @@ private:
                 x += QFontMetricsF(titleFont, &m_device).horizontalAdvance(shown);
             }
             painter.setFont(cardFont);
-            painter.setPen(kMaroon);
+            painter.setPen(programColours::kHandoutCardName);
             const QString shownName = QFontMetricsF(cardFont, &m_device).elidedText(name, Qt::ElideRight, right - x);
             painter.drawText(QRectF(x, cell.top(), std::max<qreal>(0, right - x), cell.height()),
                              Qt::AlignLeft | Qt::AlignVCenter, shownName);
@@ -355,7 +344,7 @@ private:
         painter.save();
         painter.setClipping(false);
         painter.setFont(fontOf(8));
-        painter.setPen(kFooterColour);
+        painter.setPen(programColours::kHandoutFooter);
         const QRectF footer(0, m_body.bottom(), m_page.width(), m_page.bottom() - m_body.bottom());
         painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom,
                          QStringLiteral("Page %1 of %2").arg(page).arg(m_pageCount));

@@ -4,6 +4,7 @@
 #include "content/SpreadCatalogue.h"
 #include "content/Twips.h"
 #include "handout/CardImages.h"
+#include "look/ProgramColours.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -22,8 +23,6 @@ TwipsPoint fallbackPlace(int position)
 
 // The number of position 7 stands a little to the right, as on the table.
 constexpr qreal kSeventhNumberOffset = 8;
-constexpr QColor kNumberColour{255, 0, 255};
-constexpr QColor kFrameColour{150, 150, 150};
 
 void paintNumber(QPainter& painter, const QRectF& box, int position)
 {
@@ -33,23 +32,23 @@ void paintNumber(QPainter& painter, const QRectF& box, int position)
     QPainterPath outline;
     const qreal left = box.left() + 1 + (position == 6 ? kSeventhNumberOffset : 0);
     outline.addText(QPointF(left, box.top() + QFontMetricsF(font).ascent()), font, QString::number(position + 1));
-    painter.setPen(QPen(QColor(255, 255, 255, 230), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(programColours::kHandoutPositionNumberHalo, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(outline);
-    painter.fillPath(outline, kNumberColour);
+    painter.fillPath(outline, programColours::kHandoutPositionNumber);
 }
 
 void paintEmptyFrame(QPainter& painter, const SpreadPicture::PlacedCard& card)
 {
-    painter.setPen(QPen(kFrameColour, 1.5));
-    painter.setBrush(Qt::white);
+    painter.setPen(QPen(programColours::kSpreadPictureCardFrame, 1.5));
+    painter.setBrush(programColours::kEmptyCardFace);
     painter.drawRect(card.box.adjusted(0.75, 0.75, -0.75, -0.75));
     if (!Deck::isValidIndex(card.cardIndex))
         return;
     QString name = Deck::instance().name(card.cardIndex);
     if (card.reversed)
         name += QStringLiteral("\n(reversed)");
-    painter.setPen(QColor(60, 60, 60));
+    painter.setPen(programColours::kEmptyCardName);
     QFont font = verdanaFont(8, true);
     font.setPixelSize(12);
     painter.setFont(font);
@@ -118,7 +117,7 @@ void SpreadPicture::paint(QPainter& painter, const QRectF& source, QPointF origi
             paintEmptyFrame(painter, card);
         } else {
             painter.drawImage(card.box, card.picture);
-            painter.setPen(QPen(kFrameColour, 0.75));
+            painter.setPen(QPen(programColours::kSpreadPictureCardFrame, 0.75));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(card.box);
         }
@@ -133,7 +132,7 @@ QImage cardTableImage(const ReadingHandout& handout, const DeckFolder& deck, qre
     const QRectF bounds = spread.cardsBounds();
     const QSizeF size = spread.tableSize().expandedTo(QSizeF(bounds.right(), bounds.bottom()));
     QImage image((size * scale).toSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
+    image.fill(programColours::kSpreadPictureGround);
     QPainter painter(&image);
     spread.paint(painter, QRectF(QPointF(0, 0), size), QPointF(0, 0), scale);
     painter.end();

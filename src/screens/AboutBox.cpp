@@ -18,7 +18,7 @@ QLabel* aboutLabel(const QString& objectName, const QString& text, const QRect& 
     label->setObjectName(objectName);
     label->setGeometry(geometry);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::WindowText, programColours::kFormText);
     label->setPalette(palette);
     return label;
 }
@@ -44,7 +44,7 @@ AboutBox::AboutBox(const WebLinks& links, UrlOpener& urlOpener, QWidget* rightPa
     setModal(true);
     setWindowFlags(kDialogWindowFlags);
     setFixedSize(twipsSize(kFormWidthTwips, kFormHeightTwips));
-    setFormColours(this, formColours::kDarkGrey, Qt::white);
+    setFormColours(this, programColours::kFormGrey, programColours::kFormText);
     setFont(verdanaFont(8.25));
 
     auto* icon = new QLabel(this);
@@ -58,7 +58,7 @@ AboutBox::AboutBox(const WebLinks& links, UrlOpener& urlOpener, QWidget* rightPa
         = aboutLabel(QStringLiteral("Label1"), QStringLiteral("Quillmere v1.0"), twipsRect(840, 600, 1830, 240), this);
     title->setFont(verdanaFont(8.25, true));
     QPalette gold = title->palette();
-    gold.setColor(QPalette::WindowText, formColours::kGold);
+    gold.setColor(QPalette::WindowText, programColours::kTitleGold);
     title->setPalette(gold);
 
     QLabel* text = aboutLabel(

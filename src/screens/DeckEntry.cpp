@@ -19,8 +19,6 @@ namespace quillmere {
 
 namespace {
 
-const QColor kMessageGold{255, 199, 6};
-
 QLabel* screenLabel(const QString& objectName, const QString& text, const QRect& geometry, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -67,7 +65,7 @@ DeckEntry::DeckEntry(AppContext& context, ReadingHost& host, QWidget* parent)
     setWindowTitle(QStringLiteral("Quillmere v1.0"));
     setFixedSize(twipsSize(kFormWidthTwips, kFormHeightTwips));
     setFont(verdanaFont(8.25));
-    setFormColours(this, formColours::kDarkGrey, Qt::white);
+    setFormColours(this, programColours::kFormGrey, programColours::kFormText);
 
     const CurrentReading& reading = context.reading;
     m_spread = reading.spread;
@@ -75,7 +73,7 @@ DeckEntry::DeckEntry(AppContext& context, ReadingHost& host, QWidget* parent)
 
     auto* strip = new QWidget(this);
     strip->setGeometry(twipsRect(165, 120, 7215, 615));
-    setFormColours(strip, formColours::kStrip, Qt::white);
+    setFormColours(strip, programColours::kInstructionStrip, programColours::kFormText);
     screenLabel(QStringLiteral("Label1"),
                 QStringLiteral("Enter the cards you turned over from your own deck, one by one in the order of the "
                                "spread's positions."),
@@ -99,7 +97,7 @@ DeckEntry::DeckEntry(AppContext& context, ReadingHost& host, QWidget* parent)
     m_laid->setSelectionMode(QAbstractItemView::NoSelection);
 
     m_position = screenLabel(QStringLiteral("lblPosition"), QString(), twipsRect(2520, 855, 4860, 1095), this);
-    setFormColours(m_position, formColours::kNavy, Qt::white);
+    setFormColours(m_position, programColours::kPanelNavy, programColours::kFormText);
     m_position->setContentsMargins(kPanelTextMargins);
 
     auto* prompt
@@ -132,7 +130,7 @@ DeckEntry::DeckEntry(AppContext& context, ReadingHost& host, QWidget* parent)
     });
 
     m_message = screenLabel(QStringLiteral("lblMessage"), QString(), twipsRect(2520, 4710, 4860, 615), this);
-    setFormColours(m_message, formColours::kDarkGrey, kMessageGold);
+    setFormColours(m_message, programColours::kFormGrey, programColours::kTitleGold);
 
     auto* main = screenButton(QStringLiteral("cmdMain"), QStringLiteral("Back to &Main"),
                               twipsRect(2520, 5400, 1530, 375), this);

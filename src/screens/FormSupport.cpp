@@ -14,15 +14,6 @@ namespace {
 const char* const kPlacedAt = "quillmerePlacedAt";
 }
 
-void setFormColours(QWidget* widget, const QColor& background, const QColor& text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QMdiSubWindow* openFormInWorkspace(QMdiArea* workspace, QWidget* form)
 {
     form->setAttribute(Qt::WA_DeleteOnClose);

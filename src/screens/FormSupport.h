@@ -1,48 +1,14 @@
 #pragma once
 
-#include "content/Twips.h"
 #include "table/CardPicture.h"
 #include "table/DialogFlags.h"
-
-#include <QColor>
-#include <QFont>
-#include <QMargins>
-#include <QRect>
-#include <QSize>
+#include "table/FormLook.h"
 
 class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
 
 namespace quillmere {
-
-// The size of every screen that opens inside the workspace (details, spread selection, About).
-inline constexpr int kFormWidthTwips = 7545;
-inline constexpr int kFormHeightTwips = 6000;
-
-inline QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-inline QSize twipsSize(int width, int height)
-{
-    return {twipsToPixels(width), twipsToPixels(height)};
-}
-
-namespace formColours {
-inline const QColor kDarkGrey{64, 64, 64};
-inline const QColor kStrip{0, 0, 64};
-inline const QColor kNavy{0, 0, 128};
-inline const QColor kGold{255, 199, 6};
-inline const QColor kLightYellow{255, 255, 192};
-} // namespace formColours
-
-// The inner margin of text on the coloured panels, so it does not touch their edges; the panels keep their size.
-inline constexpr QMargins kPanelTextMargins{4, 2, 4, 2};
-
-// Paints the widget's own background in one colour and its text in another.
-void setFormColours(QWidget* widget, const QColor& background, const QColor& text);
 
 // Opens a screen as a child window of the workspace with a fixed size and no minimise or maximise boxes.
 // The child window is deleted when it closes, and the screen with it.

@@ -55,11 +55,12 @@ QPushButton* panelButton(const QString& objectName, const QString& text, QWidget
     button->setObjectName(objectName);
     button->setFont(verdanaFont(9.75, true));
     QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, formColours::kGold);
-    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Button, programColours::kCommandButton);
+    palette.setColor(QPalette::ButtonText, programColours::kCommandButtonText);
     // A disabled command must look disabled: Save is greyed out for a reopened reading.
-    palette.setColor(QPalette::Disabled, QPalette::Button, formColours::kGold.lighter(140));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    palette.setColor(QPalette::Disabled, QPalette::Button,
+                     programColours::kCommandButton.lighter(programColours::kCommandButtonDisabledLighter));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, programColours::kCommandButtonDisabledText);
     button->setPalette(palette);
     return button;
 }
@@ -382,7 +383,7 @@ void MainWindow::enterReopenedReadingState()
 
 void MainWindow::setWorkspaceWhite(bool white)
 {
-    m_workspace->setBackground(QBrush(white ? Qt::white : Qt::black));
+    m_workspace->setBackground(QBrush(white ? programColours::kWorkspaceLight : programColours::kWorkspaceDark));
 }
 
 DetailsScreen* MainWindow::showDetailsScreen()

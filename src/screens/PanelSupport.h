@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/Twips.h"
+#include "look/FormGeometry.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -11,7 +11,7 @@ namespace quillmere {
 // Places a control at a position and size given in twips, as the forms are laid out.
 inline void setTwipGeometry(QWidget* widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    widget->setGeometry(twipsRect(left, top, width, height));
 }
 
 // The details screen's picture, which the panels and the save dialog show as well; without it the box stays empty.

@@ -62,8 +62,8 @@ ReadingPane::ReadingPane(UrlOpener& urlOpener, QWidget* parent)
     applyPointSize(kNormalPointSize);
     QPalette paper = palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        paper.setColor(group, QPalette::Base, Qt::white);
-        paper.setColor(group, QPalette::Text, Qt::black);
+        paper.setColor(group, QPalette::Base, programColours::kPaper);
+        paper.setColor(group, QPalette::Text, programColours::kPaperText);
     }
     setPalette(paper);
     connect(this, &QTextBrowser::anchorClicked, this, &ReadingPane::onAnchorClicked);
@@ -77,7 +77,7 @@ void ReadingPane::setStyledText(const StyledText& text)
     for (const TextRun& run : text.runs()) {
         QTextCharFormat format;
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
-        format.setForeground(QColor(run.colour.red, run.colour.green, run.colour.blue));
+        format.setForeground(programColours::fromRgb(run.colour));
         format.setFontUnderline(run.underline);
         cursor.insertText(toDisplay(run.text), format);
     }

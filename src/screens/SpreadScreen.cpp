@@ -54,7 +54,7 @@ QWidget* colouredBox(const QColor& colour, const QRect& geometry, QWidget* paren
 {
     auto* box = new QWidget(parent);
     box->setGeometry(geometry);
-    setFormColours(box, colour, Qt::white);
+    setFormColours(box, colour, programColours::kFormText);
     return box;
 }
 
@@ -109,7 +109,7 @@ SpreadScreen::SpreadScreen(MainWindow& host, QWidget* parent)
     setWindowTitle(QStringLiteral("Quillmere v1.0"));
     setFixedSize(twipsSize(kFormWidthTwips, kFormHeightTwips));
     setFont(verdanaFont(8.25));
-    setFormColours(this, formColours::kDarkGrey, Qt::white);
+    setFormColours(this, programColours::kFormGrey, programColours::kFormText);
 
     context().reading.resetForNewCast();
 
@@ -148,16 +148,16 @@ QWidget* SpreadScreen::buildSpreadPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("picTarot1"));
-    setFormColours(page, formColours::kDarkGrey, Qt::white);
+    setFormColours(page, programColours::kFormGrey, programColours::kFormText);
 
-    QWidget* strip = colouredBox(formColours::kStrip, twipsRect(165, 120, 7215, 375), page);
+    QWidget* strip = colouredBox(programColours::kInstructionStrip, twipsRect(165, 120, 7215, 375), page);
     QLabel* prompt
         = pageLabel(QStringLiteral("Select one spread for your reading:"), twipsRect(120, 60, 3825, 240), strip);
     prompt->setObjectName(QStringLiteral("Label4"));
 
     m_lblDisp = pageLabel(QString(), twipsRect(165, 550, 7215, kDescriptionHeights[0]), page);
     m_lblDisp->setObjectName(QStringLiteral("lblDisp"));
-    setFormColours(m_lblDisp, formColours::kNavy, Qt::white);
+    setFormColours(m_lblDisp, programColours::kPanelNavy, programColours::kFormText);
     m_lblDisp->setContentsMargins(kPanelTextMargins);
 
     m_pctCard = new QLabel(page);
@@ -207,9 +207,9 @@ QWidget* SpreadScreen::buildOptionsPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("picTarot2"));
-    setFormColours(page, formColours::kDarkGrey, Qt::white);
+    setFormColours(page, programColours::kFormGrey, programColours::kFormText);
 
-    QWidget* strip = colouredBox(formColours::kStrip, twipsRect(165, 120, 7215, 1695), page);
+    QWidget* strip = colouredBox(programColours::kInstructionStrip, twipsRect(165, 120, 7215, 1695), page);
     pageLabel(QStringLiteral("Select either the Major or Minor Arcana if you want cards drawn from only one of them "
                              "for your reading. Do not select any if you wish to have cards from both the Major "
                              "and Minor Arcana."),
@@ -230,7 +230,7 @@ QWidget* SpreadScreen::buildOptionsPage()
     auto* arcana = new QGroupBox(QStringLiteral("Select Option"), page);
     arcana->setObjectName(QStringLiteral("frmArcane"));
     arcana->setGeometry(twipsRect(3525, 1920, 3855, 1815));
-    setFormColours(arcana, formColours::kNavy, Qt::white);
+    setFormColours(arcana, programColours::kPanelNavy, programColours::kFormText);
     pageLabel(QStringLiteral("By default Cards will be taken from both Major and Minor Arcana"),
               twipsRect(240, 360, 3375, 495), arcana)
         ->setObjectName(QStringLiteral("Label7"));
@@ -250,7 +250,7 @@ QWidget* SpreadScreen::buildOptionsPage()
             m_chkHA->setChecked(false);
     });
 
-    QWidget* reversals = colouredBox(formColours::kNavy, twipsRect(3525, 3840, 3855, 615), page);
+    QWidget* reversals = colouredBox(programColours::kPanelNavy, twipsRect(3525, 3840, 3855, 615), page);
     m_chkRev = new QCheckBox(reversals);
     m_chkRev->setObjectName(QStringLiteral("chkRev"));
     m_chkRev->move(twipsToPixels(600), twipsToPixels(270) - 3);
@@ -293,18 +293,9 @@ QWidget* SpreadScreen::buildOptionsPage()
 
 QWidget* SpreadScreen::buildWaitPanel()
 {
-    QWidget* panel = colouredBox(formColours::kLightYellow, twipsRect(840, 2880, 5295, 975), this);
-    panel->setObjectName(QStringLiteral("picMessage"));
-    QLabel* title = pageLabel(QStringLiteral("Please Wait ..."), twipsRect(60, 60, 5175, 840), panel);
-    setFormColours(title, formColours::kDarkGrey, Qt::white);
-    title->setFont(verdanaFont(8.25, true));
-    title->setContentsMargins(4, 2, 4, 2);
-    QLabel* text = pageLabel(QStringLiteral("Quillmere Software is generating the Tarot result...."),
-                             twipsRect(60, 360, 5175, 555), panel);
-    setFormColours(text, formColours::kDarkGrey, Qt::white);
-    text->setContentsMargins(4, 2, 4, 2);
-    panel->hide();
-    return panel;
+    return makeWaitPanel(this,
+                         {twipsRect(840, 2880, 5295, 975), twipsRect(60, 60, 5175, 840), twipsRect(60, 360, 5175, 555),
+                          8.25, kPanelTextMargins});
 }
 
 QRadioButton* SpreadScreen::optionButton(int index) const

@@ -1,6 +1,7 @@
 #include "table/CardPicture.h"
 
 #include "content/Twips.h"
+#include "look/ProgramColours.h"
 #include "table/AppContext.h"
 #include "table/ProgramSettings.h"
 
@@ -61,9 +62,9 @@ QImage cardBackPicture(QSize size, qreal devicePixelRatio)
     }
     // A plain back: a dark red field inside a gold frame.
     QImage back(size, QImage::Format_RGB32);
-    back.fill(QColor(110, 20, 30));
+    back.fill(programColours::kPlainBackField);
     QPainter painter(&back);
-    painter.setPen(QColor(212, 175, 55));
+    painter.setPen(programColours::kPlainBackFrame);
     painter.drawRect(back.rect().adjusted(1, 1, -2, -2));
     painter.drawLine(QPoint(3, 3), QPoint(size.width() - 4, size.height() - 4));
     painter.drawLine(QPoint(size.width() - 4, 3), QPoint(3, size.height() - 4));

@@ -2,6 +2,7 @@
 
 #include "content/Deck.h"
 #include "content/Twips.h"
+#include "look/ProgramColours.h"
 #include "table/CardPicture.h"
 
 #include <QDynamicPropertyChangeEvent>
@@ -173,14 +174,14 @@ protected:
         const QRect area = contentsRect();
         QPainterPath outline;
         outline.addText(area.left() + kHaloWidth, area.top() + fontMetrics().ascent(), font(), text());
-        painter.setPen(QPen(kHaloColour, 2 * kHaloWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(
+            QPen(programColours::kPositionNumberHalo, 2 * kHaloWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(outline);
         painter.fillPath(outline, palette().color(QPalette::WindowText));
     }
 
 private:
     static constexpr int kHaloWidth = 1;
-    static constexpr QColor kHaloColour{255, 255, 255, 230};
 };
 
 } // namespace
@@ -201,7 +202,7 @@ CardBox::CardBox(int index, QWidget* parent)
 
     m_label->setObjectName(QStringLiteral("lbl_%1").arg(index));
     QPalette labelPalette = m_label->palette();
-    labelPalette.setColor(QPalette::WindowText, QColor(255, 0, 255));
+    labelPalette.setColor(QPalette::WindowText, programColours::kPositionNumber);
     m_label->setPalette(labelPalette);
     m_label->setAutoFillBackground(false);
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -225,7 +226,7 @@ void CardBox::paintEvent(QPaintEvent* event)
     const QRect outer = rect().adjusted(1, 1, -2, -2);
     painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
     painter.drawRect(outer);
-    painter.setPen(QPen(QColor(255, 255, 255), 1));
+    painter.setPen(QPen(programColours::kCardFocusInnerLine, 1));
     painter.drawRect(outer.adjusted(2, 2, -2, -2));
 }
 
@@ -330,7 +331,7 @@ CardTable::CardTable(DeckFolder deck, QWidget* parent)
 {
     setAutoFillBackground(true);
     QPalette tablePalette = palette();
-    tablePalette.setColor(QPalette::Window, Qt::white);
+    tablePalette.setColor(QPalette::Window, programColours::kTableCloth);
     setPalette(tablePalette);
     for (int i = 0; i < kBoxCount; ++i) {
         auto* cardBox = new CardBox(i, this);
@@ -565,7 +566,7 @@ QMdiSubWindow* showCardTable(QMdiArea* workspace, CardTable* table)
     scrollArea->setWidgetResizable(false);
     scrollArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette areaPalette = scrollArea->palette();
-    areaPalette.setColor(QPalette::Window, Qt::white);
+    areaPalette.setColor(QPalette::Window, programColours::kTableCloth);
     scrollArea->setPalette(areaPalette);
     scrollArea->setWidget(table);
 

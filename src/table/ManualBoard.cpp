@@ -6,6 +6,7 @@
 #include "engine/ReadingComposer.h"
 #include "table/CardPicture.h"
 #include "table/CardTable.h"
+#include "table/FormLook.h"
 #include "table/HiddenCommand.h"
 #include "table/TempRecord.h"
 
@@ -24,27 +25,6 @@ namespace quillmere {
 
 namespace {
 
-constexpr QColor kBoardGrey{64, 64, 64};
-constexpr QColor kInstructionBlue{0, 0, 64};
-constexpr QColor kPanelNavy{0, 0, 128};
-constexpr QColor kWaitYellow{255, 255, 192};
-// The inner margin of the panels' text, so it does not touch their edges.
-constexpr QMargins kPanelTextMargins{4, 2, 4, 2};
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-void paintBackground(QWidget* widget, const QColor& background, const QColor& text = Qt::white)
-{
-    widget->setAutoFillBackground(true);
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::Window, background);
-    colours.setColor(QPalette::WindowText, text);
-    widget->setPalette(colours);
-}
-
 QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text, const QRect& geometry,
                   const QColor& background, const QFont& font)
 {
@@ -54,14 +34,14 @@ QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& tex
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(font);
-    paintBackground(label, background);
+    setFormColours(label, background, programColours::kFormText);
     return label;
 }
 
 // A face-down card's box: 350 x 600 twips.
 QSize faceDownSize()
 {
-    return {twipsToPixels(350), twipsToPixels(600)};
+    return twipsSize(350, 600);
 }
 
 } // namespace
@@ -98,7 +78,7 @@ void FaceDownCard::paintEvent(QPaintEvent*)
     if (!flat)
         qDrawShadePanel(&painter, rect(), palette(), isDown(), 2);
     if (hasFocus()) {
-        painter.setPen(QPen(QColor(255, 255, 0), 2));
+        painter.setPen(QPen(programColours::kFaceDownFocus, 2));
         painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 }
@@ -134,9 +114,9 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
 {
     setObjectName(QStringLiteral("frmManual"));
     setWindowTitle(QStringLiteral("Quillmere v1.0"));
-    setFixedSize(twipsToPixels(7545), twipsToPixels(6000));
+    setFixedSize(twipsSize(kFormWidthTwips, kFormHeightTwips));
     setFont(verdanaFont(8.25));
-    paintBackground(this, kBoardGrey);
+    setFormColours(this, programColours::kFormGrey, programColours::kFormText);
 
     CurrentReading& reading = context.reading;
     reading.mode = CastMode::Manual;
@@ -148,7 +128,7 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
     m_options = CastOptions{chosen.minorOnly && !chosen.majorOnly, chosen.majorOnly, chosen.reversalsAllowed};
 
     makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Please select cards one by one to do a manual reading"),
-              twipsRect(142, 240, 2415, 1335), kInstructionBlue, verdanaFont(10, true))
+              twipsRect(142, 240, 2415, 1335), programColours::kInstructionStrip, verdanaFont(10, true))
         ->setContentsMargins(kPanelTextMargins);
 
     auto* spreadPicture = new QLabel(this);
@@ -172,8 +152,9 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
     panelArea->setWidgetResizable(true);
     panelArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     panelArea->setFocusPolicy(Qt::NoFocus);
-    paintBackground(panelArea->viewport(), kPanelNavy);
-    m_panel = makeLabel(nullptr, QStringLiteral("txtDisp"), QString(), QRect(), kPanelNavy, verdanaFont(9, true));
+    setFormColours(panelArea->viewport(), programColours::kPanelNavy, programColours::kFormText);
+    m_panel = makeLabel(nullptr, QStringLiteral("txtDisp"), QString(), QRect(), programColours::kPanelNavy,
+                        verdanaFont(9, true));
     panelArea->setWidget(m_panel);
     // After setWidget, which gives the widget the scroll area's own (empty) margins.
     m_panel->setContentsMargins(kPanelTextMargins);
@@ -182,7 +163,7 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
     pictures->setObjectName(QStringLiteral("fraPictures"));
     pictures->setGeometry(twipsRect(2520, 1740, 5055, 4035));
     pictures->setFrameShape(QFrame::Box);
-    paintBackground(pictures, kBoardGrey);
+    setFormColours(pictures, programColours::kFormGrey, programColours::kFormText);
 
     const QImage cardBack = deckBackPicture(chosenDeck(context), faceDownSize(), devicePixelRatioF());
     for (int i = 0; i < kFaceDownCount; ++i) {
@@ -195,16 +176,9 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
     }
 
     // The wait panel covers the board while the cards are drawn.
-    m_waitPanel = new QFrame(this);
-    m_waitPanel->setObjectName(QStringLiteral("picMessage"));
-    m_waitPanel->setGeometry(twipsRect(1125, 2513, 5295, 975));
-    paintBackground(m_waitPanel, kWaitYellow, Qt::black);
-    makeLabel(m_waitPanel, QStringLiteral("lblWait"), QStringLiteral("Please Wait ..."), twipsRect(60, 60, 5175, 840),
-              kBoardGrey, verdanaFont(10, true));
-    makeLabel(m_waitPanel, QStringLiteral("lblWaitText"),
-              QStringLiteral("Quillmere Software is generating the Tarot result...."), twipsRect(90, 360, 5115, 555),
-              kBoardGrey, verdanaFont(8.25));
-    m_waitPanel->hide();
+    m_waitPanel = makeWaitPanel(this,
+                                {twipsRect(1125, 2513, 5295, 975), twipsRect(60, 60, 5175, 840),
+                                 twipsRect(90, 360, 5115, 555), 10, QMargins()});
 
     // Below the visible area: reached only with the Tab key, and shown over the foot of the spread picture while
     // focused.
