@@ -84,7 +84,7 @@ DeckEntry::DeckEntry(AppContext& context, ReadingHost& host, QWidget* parent)
     picture->setGeometry(twipsRect(165, 855, 2175, 2895));
     picture->setAlignment(Qt::AlignCenter);
     if (m_spread) {
-        const QPixmap spreadPicture(context.folder.path(m_spread->picturePath()));
+        const QPixmap spreadPicture(context.folder.programPath(m_spread->picturePath()));
         if (!spreadPicture.isNull())
             picture->setPixmap(spreadPicture.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }

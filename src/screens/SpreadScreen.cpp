@@ -316,7 +316,7 @@ void SpreadScreen::onSpreadSelected(int index)
     if (!spread)
         return;
     // A picture that cannot be read leaves the box empty rather than showing another spread's picture.
-    const QPixmap picture(context().folder.path(spread->picturePath()));
+    const QPixmap picture(context().folder.programPath(spread->picturePath()));
     if (picture.isNull())
         m_pctCard->clear();
     else

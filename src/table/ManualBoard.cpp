@@ -136,7 +136,7 @@ ManualBoard::ManualBoard(AppContext& context, ReadingHost& host, QWidget* parent
     spreadPicture->setGeometry(twipsRect(90, 1680, 2415, 4095));
     spreadPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (spread) {
-        const QImage picture(context.folder.path(spread->picturePath()));
+        const QImage picture(context.folder.programPath(spread->picturePath()));
         if (!picture.isNull())
             spreadPicture->setPixmap(QPixmap::fromImage(
                 picture.width() > spreadPicture->width() || picture.height() > spreadPicture->height()

@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
 #include "content/SpreadCatalogue.h"
+#include "engine/Cast.h"
+#include "screens/DeckEntry.h"
 #include "screens/FormSupport.h"
 #include "screens/MainWindow.h"
 #include "screens/SpreadScreen.h"
@@ -54,6 +56,8 @@ private Q_SLOTS:
     void panelTextKeepsAMargin_data();
     void panelTextKeepsAMargin();
     void boardWithoutItsSpreadPictureShowsNone();
+    void spreadPicturesComeFromTheProgramFiles_data();
+    void spreadPicturesComeFromTheProgramFiles();
     void positionNumbersReadOnDarkCards();
 };
 
@@ -134,6 +138,51 @@ void TestPanels::boardWithoutItsSpreadPictureShowsNone()
         settle();
         QVERIFY(watched.isNull());
     }
+}
+
+void TestPanels::spreadPicturesComeFromTheProgramFiles_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("spread selection") << QStringLiteral("frmTarot") << QStringLiteral("pctCard");
+    QTest::newRow("manual board") << QStringLiteral("frmManual") << QStringLiteral("picManual");
+    QTest::newRow("cards from the user's deck") << QStringLiteral("frmDeckEntry") << QStringLiteral("pctSpread");
+}
+
+// An installed program keeps the spread pictures with its own files, apart from the user's readings; every screen
+// that shows one finds it there.
+void TestPanels::spreadPicturesComeFromTheProgramFiles()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, picture);
+    TestApp app;
+    QTemporaryDir program;
+    const AppFolder installed(app.dir.path(), program.path());
+    QVERIFY(QDir(program.path()).mkpath(QStringLiteral("pic")));
+    for (int i = 0; i < 8; ++i) {
+        QImage spreadPicture(145, 249, QImage::Format_RGB32);
+        spreadPicture.fill(QColor(30 * i, 100, 50));
+        QVERIFY(spreadPicture.save(installed.programPath(QStringLiteral("pic/c%1.jpg").arg(i)), "PNG"));
+    }
+    AppContext context{app.reading, installed,     app.random, app.clock,   app.notifier,
+                       app.pause,   app.urlOpener, QString(),  app.settings};
+    MainWindow window(context);
+    window.show();
+    QWidget* form = nullptr;
+    if (screen == QLatin1String("frmTarot")) {
+        form = window.showSpreadScreen();
+    } else {
+        const Spread& three = *SpreadCatalogue::instance().byKey(u"Three Cards");
+        const bool manual = screen == QLatin1String("frmManual");
+        chooseCast(app.reading, three, CastOptions{}, manual ? CastWay::Manual : CastWay::FromDeck);
+        form = manual ? static_cast<QWidget*>(openManualBoard(context, window))
+                      : static_cast<QWidget*>(openDeckEntry(context, window));
+    }
+    QVERIFY(form);
+    QCOMPARE(form->objectName(), screen);
+    const auto* label = form->findChild<QLabel*>(picture);
+    QVERIFY(label);
+    QVERIFY2(!label->pixmap().isNull(), "the spread's picture is missing");
 }
 
 void TestPanels::positionNumbersReadOnDarkCards()
