@@ -14,7 +14,6 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <optional>
-#include <variant>
 
 namespace quillmere::cli {
 
@@ -48,31 +47,34 @@ StyledText castEnteredReading(CurrentReading& reading, const CastRequest& reques
     return composeReading(reading, clock);
 }
 
-std::variant<Cast, QString> castFromCardList(const Spread& spread, const CastOptions& options, const QString& list)
+StorageValue<Cast> castFromCardList(const Spread& spread, const CastOptions& options, const QString& list)
 {
     std::optional<Cast> cast = Cast::begin(spread, options);
     if (!cast)
-        return QStringLiteral("no part of the deck matches the options");
+        return StorageValue<Cast>::failure(QStringLiteral("no part of the deck matches the options"));
     const QStringList entries = list.split(QLatin1Char(','));
     if (entries.size() != cast->cardCount()) {
         const auto counted = [](qsizetype count, const char* one, const char* many) {
             return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
         };
-        return QStringLiteral("%1 has %2, but %3 given")
-            .arg(spread.name, counted(cast->cardCount(), "position", "positions"),
-                 counted(list.trimmed().isEmpty() ? 0 : entries.size(), "card was", "cards were"));
+        return StorageValue<Cast>::failure(
+            QStringLiteral("%1 has %2, but %3 given")
+                .arg(spread.name, counted(cast->cardCount(), "position", "positions"),
+                     counted(list.trimmed().isEmpty() ? 0 : entries.size(), "card was", "cards were")));
     }
     for (qsizetype k = 0; k < entries.size(); ++k) {
         const QString entry = entries[k].trimmed();
         const QString where = QStringLiteral("card %1 ('%2')").arg(k + 1).arg(entry);
         const std::optional<EnteredCard> card = parseEnteredCard(entry);
         if (!card)
-            return QStringLiteral("%1: no card is called that; give a deck index 0-%2, with r after it when "
-                                  "reversed, or the card's exact name (see 'cards'), with ' reversed' after it")
-                .arg(where)
-                .arg(kDeckSize - 1);
+            return StorageValue<Cast>::failure(
+                QStringLiteral("%1: no card is called that; give a deck index 0-%2, with r after it when "
+                               "reversed, or the card's exact name (see 'cards'), with ' reversed' after it")
+                    .arg(where)
+                    .arg(kDeckSize - 1));
         if (const std::optional<CastRefusal> refused = cast->place(card->index, card->reversed))
-            return QStringLiteral("%1: %2").arg(where, cast->refusalText(*refused, card->index));
+            return StorageValue<Cast>::failure(
+                QStringLiteral("%1: %2").arg(where, cast->refusalText(*refused, card->index)));
     }
     return std::move(*cast);
 }
@@ -317,8 +319,8 @@ int runCast(const QStringList& args, CommandIo& io)
     OutputTarget target{line.output, line.deck, std::nullopt};
     if (line.appFolder)
         target.appFolder = AppFolder(*line.appFolder);
-    if (const std::optional<QString> problem = checkOutputTarget(target))
-        return usageError(io, *problem);
+    if (const StorageResult usable = checkOutputTarget(target); !usable)
+        return usageError(io, usable.error());
 
     SeededRandomSource random = line.seed ? SeededRandomSource(*line.seed) : SeededRandomSource::fromEntropy();
     // One look at the clock for everything written about this reading.
@@ -326,10 +328,10 @@ int runCast(const QStringList& args, CommandIo& io)
     CurrentReading reading;
     StyledText text;
     if (line.cards) {
-        std::variant<Cast, QString> entered = castFromCardList(*line.request.spread, line.request.options, *line.cards);
-        if (const QString* reason = std::get_if<QString>(&entered))
-            return usageError(io, QStringLiteral("--cards: %1").arg(*reason));
-        text = castEnteredReading(reading, line.request, std::get<Cast>(entered), clock);
+        const StorageValue<Cast> entered = castFromCardList(*line.request.spread, line.request.options, *line.cards);
+        if (!entered)
+            return usageError(io, QStringLiteral("--cards: %1").arg(entered.error()));
+        text = castEnteredReading(reading, line.request, *entered, clock);
     } else {
         text = castReading(reading, line.request, random, clock);
     }

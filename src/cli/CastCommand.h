@@ -6,10 +6,10 @@
 #include "engine/RandomSource.h"
 #include "engine/ReadingClock.h"
 #include "engine/StyledText.h"
+#include "storage/StorageResult.h"
 
 #include <QString>
 #include <optional>
-#include <variant>
 
 namespace quillmere::cli {
 
@@ -51,6 +51,6 @@ std::optional<EnteredCard> parseEnteredCard(const QString& text);
 // The cast of the spread with the cards of a comma-separated list placed in position order, or the reason the
 // list cannot be cast: a wrong count, an unknown card, or one the cast refuses (twice, outside the arcana
 // chosen, reversed where it may not be).
-std::variant<Cast, QString> castFromCardList(const Spread& spread, const CastOptions& options, const QString& list);
+StorageValue<Cast> castFromCardList(const Spread& spread, const CastOptions& options, const QString& list);
 
 } // namespace quillmere::cli

@@ -26,8 +26,8 @@ std::optional<AppFolder> CommandArguments::appFolder() const
     return AppFolder(*dir);
 }
 
-CommandArguments parseCommandArguments(const QStringList& args, const QStringList& valueOptions,
-                                       const QStringList& flagOptions)
+StorageValue<CommandArguments> parseCommandArguments(const QStringList& args, const QStringList& valueOptions,
+                                                     const QStringList& flagOptions)
 {
     CommandArguments parsed;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -49,12 +49,10 @@ CommandArguments parseCommandArguments(const QStringList& args, const QStringLis
             } else if (i + 1 < args.size()) {
                 parsed.values.insert(option, args[++i]);
             } else {
-                parsed.error = QStringLiteral("%1 needs a value").arg(option);
-                return parsed;
+                return StorageValue<CommandArguments>::failure(QStringLiteral("%1 needs a value").arg(option));
             }
         } else {
-            parsed.error = QStringLiteral("unknown argument '%1'").arg(args[i]);
-            return parsed;
+            return StorageValue<CommandArguments>::failure(QStringLiteral("unknown argument '%1'").arg(args[i]));
         }
     }
     return parsed;
@@ -65,11 +63,12 @@ std::optional<CommandArguments> readFolderCommand(const QString& name, const QSt
                                                   CommandIo& io, CommandWords words)
 {
     valueOptions.prepend(QStringLiteral("--app-folder"));
-    CommandArguments parsed = parseCommandArguments(args, valueOptions, flagOptions);
-    if (parsed.error) {
-        usageError(io, QStringLiteral("%1: %2").arg(name, *parsed.error));
+    StorageValue<CommandArguments> read = parseCommandArguments(args, valueOptions, flagOptions);
+    if (!read) {
+        usageError(io, QStringLiteral("%1: %2").arg(name, read.error()));
         return std::nullopt;
     }
+    CommandArguments parsed = std::move(read).value();
     if (words == CommandWords::None && !parsed.positional.isEmpty()) {
         usageError(io, QStringLiteral("%1: unknown argument '%2'").arg(name, parsed.positional.first()));
         return std::nullopt;

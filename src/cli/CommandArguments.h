@@ -2,6 +2,7 @@
 
 #include "cli/Command.h"
 #include "storage/AppFolder.h"
+#include "storage/StorageResult.h"
 
 #include <QMultiMap>
 #include <QString>
@@ -11,13 +12,12 @@
 namespace quillmere::cli {
 
 // The arguments of one command after its name: positional words, the values of its --options (an option may
-// repeat) and the flags it was given, or the usage error that stopped the reading of them.
+// repeat) and the flags it was given.
 struct CommandArguments
 {
     QStringList positional;
     QMultiMap<QString, QString> values;
     QStringList flags;
-    std::optional<QString> error;
 
     // The value given last for the option.
     std::optional<QString> value(const char* option) const;
@@ -29,9 +29,9 @@ struct CommandArguments
 };
 
 // Splits the arguments: --option VALUE and --option=VALUE for the value options, bare --flags for the flags,
-// everything else (and a lone "--") positional. An unknown option or a missing value is an error.
-CommandArguments parseCommandArguments(const QStringList& args, const QStringList& valueOptions,
-                                       const QStringList& flagOptions);
+// everything else (and a lone "--") positional. An unknown option or a missing value is a usage error.
+StorageValue<CommandArguments> parseCommandArguments(const QStringList& args, const QStringList& valueOptions,
+                                                     const QStringList& flagOptions);
 
 // Whether a command takes words besides its options.
 enum class CommandWords { Taken, None };

@@ -170,12 +170,14 @@ QByteArray savedReadingJson(const ReadingRecord& record, const StyledText& text)
 
 int runShow(const QStringList& args, CommandIo& io)
 {
-    const CommandArguments parsed = parseCommandArguments(args,
-                                                          {QStringLiteral("--app-folder"), QStringLiteral("--format"),
-                                                           QStringLiteral("--output"), QStringLiteral("--deck")},
-                                                          {QStringLiteral("--pictures")});
-    if (parsed.error)
-        return usageError(io, QStringLiteral("show: %1").arg(*parsed.error));
+    const StorageValue<CommandArguments> read
+        = parseCommandArguments(args,
+                                {QStringLiteral("--app-folder"), QStringLiteral("--format"), QStringLiteral("--output"),
+                                 QStringLiteral("--deck")},
+                                {QStringLiteral("--pictures")});
+    if (!read)
+        return usageError(io, QStringLiteral("show: %1").arg(read.error()));
+    const CommandArguments& parsed = *read;
     if (parsed.positional.size() != 1)
         return usageError(io, QStringLiteral("show needs one FILE"));
     const QString format = parsed.value("--format").value_or(QStringLiteral("text"));
@@ -187,8 +189,8 @@ int runShow(const QStringList& args, CommandIo& io)
         return usageError(io, QStringLiteral("--pictures goes with --format html"));
     const OutputTarget target{parsed.value("--output").value_or(QString()), parsed.value("--deck").value_or(QString()),
                               parsed.appFolder()};
-    if (const std::optional<QString> problem = checkOutputTarget(target))
-        return usageError(io, *problem);
+    if (const StorageResult usable = checkOutputTarget(target); !usable)
+        return usageError(io, usable.error());
     if (format == QLatin1String("pdf") && target.outputPath.isEmpty())
         return usageError(io, QStringLiteral("--format pdf needs --output FILE"));
 

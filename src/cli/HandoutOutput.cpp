@@ -58,11 +58,12 @@ bool needsGuiApplication(const QStringList& args)
     return false;
 }
 
-std::optional<QString> checkOutputTarget(const OutputTarget& target)
+StorageResult checkOutputTarget(const OutputTarget& target)
 {
     if (!target.deckFolder.isEmpty() && !QFileInfo(target.deckFolder).isDir())
-        return QStringLiteral("--deck needs a folder of card pictures, not '%1'").arg(target.deckFolder);
-    return std::nullopt;
+        return StorageResult::failure(
+            QStringLiteral("--deck needs a folder of card pictures, not '%1'").arg(target.deckFolder));
+    return StorageResult::success();
 }
 
 int writeTextOutput(const QString& text, const OutputTarget& target, CommandIo& io)

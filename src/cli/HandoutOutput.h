@@ -3,6 +3,7 @@
 #include "cli/Command.h"
 #include "handout/ReadingHandout.h"
 #include "storage/AppFolder.h"
+#include "storage/StorageResult.h"
 
 #include <QString>
 #include <optional>
@@ -24,8 +25,8 @@ struct OutputTarget
 // application on the display-less platform.
 bool needsGuiApplication(const QStringList& args);
 
-// A usage error's text when the target cannot be used (a --deck that is no folder); nothing when it can.
-std::optional<QString> checkOutputTarget(const OutputTarget& target);
+// Success for a target that can be used; otherwise the usage error's text (a --deck that is no folder).
+StorageResult checkOutputTarget(const OutputTarget& target);
 
 // Writes text to the target: to standard output, or as UTF-8 to the output file. Exit code of the command.
 int writeTextOutput(const QString& text, const OutputTarget& target, CommandIo& io);

@@ -25,10 +25,10 @@ std::optional<QDate> isoDate(const QString& text)
 }
 
 // The scope and period options shared by search and stats; a usage error in words when they do not fit.
-std::optional<QString> scopeAndPeriod(const CommandArguments& parsed, const Journal& journal, JournalFilter& filter)
+StorageResult scopeAndPeriod(const CommandArguments& parsed, const Journal& journal, JournalFilter& filter)
 {
     if (parsed.has("--misc") && parsed.value("--profile"))
-        return QStringLiteral("takes --profile PROFILE or --misc, not both");
+        return StorageResult::failure(QStringLiteral("takes --profile PROFILE or --misc, not both"));
     if (parsed.has("--misc"))
         filter.scope = JournalFilter::Scope::Miscellaneous;
     if (const std::optional<QString> profile = parsed.value("--profile")) {
@@ -39,24 +39,25 @@ std::optional<QString> scopeAndPeriod(const CommandArguments& parsed, const Jour
         if (const std::optional<QString> text = parsed.value(option)) {
             const std::optional<QDate> date = isoDate(*text);
             if (!date)
-                return QStringLiteral("%1 must be a date YYYY-MM-DD, not '%2'").arg(QLatin1String(option), *text);
+                return StorageResult::failure(
+                    QStringLiteral("%1 must be a date YYYY-MM-DD, not '%2'").arg(QLatin1String(option), *text));
             (qstrcmp(option, "--from") == 0 ? filter.from : filter.to) = *date;
         }
     }
     Q_UNUSED(journal);
-    return std::nullopt;
+    return StorageResult::success();
 }
 
 // A failure (exit 1) when --profile names no profile of the store.
-std::optional<QString> unknownProfile(const JournalFilter& filter, const Journal& journal)
+StorageResult checkProfileExists(const JournalFilter& filter, const Journal& journal)
 {
     if (filter.scope != JournalFilter::Scope::Profile)
-        return std::nullopt;
+        return StorageResult::success();
     for (const QString& profile : journal.profiles) {
         if (profile.compare(filter.profile.trimmed(), Qt::CaseInsensitive) == 0)
-            return std::nullopt;
+            return StorageResult::success();
     }
-    return QStringLiteral("There is no profile named \"%1\".").arg(filter.profile);
+    return StorageResult::failure(QStringLiteral("There is no profile named \"%1\".").arg(filter.profile));
 }
 
 QJsonObject entryJson(const JournalEntry& entry)
@@ -120,10 +121,10 @@ int runSearch(const QStringList& args, CommandIo& io)
         }
     }
     const Journal journal = scanJournal(*folder);
-    if (const std::optional<QString> problem = scopeAndPeriod(parsed, journal, filter))
-        return usageError(io, QStringLiteral("search %1").arg(*problem));
-    if (const std::optional<QString> unknown = unknownProfile(filter, journal))
-        return commandFailure(io, *unknown);
+    if (const StorageResult fits = scopeAndPeriod(parsed, journal, filter); !fits)
+        return usageError(io, QStringLiteral("search %1").arg(fits.error()));
+    if (const StorageResult known = checkProfileExists(filter, journal); !known)
+        return commandFailure(io, known.error());
     if (!journal.storeProblem.isEmpty())
         io.err << journal.storeProblem << '\n';
     const QList<qsizetype> rows = JournalSearch(journal.readings).matching(filter);
@@ -163,10 +164,10 @@ int runStats(const QStringList& args, CommandIo& io)
         return usageError(io, QStringLiteral("--format must be text or json, not '%1'").arg(format));
     JournalFilter filter;
     const Journal journal = scanJournal(*folder);
-    if (const std::optional<QString> problem = scopeAndPeriod(parsed, journal, filter))
-        return usageError(io, QStringLiteral("stats %1").arg(*problem));
-    if (const std::optional<QString> unknown = unknownProfile(filter, journal))
-        return commandFailure(io, *unknown);
+    if (const StorageResult fits = scopeAndPeriod(parsed, journal, filter); !fits)
+        return usageError(io, QStringLiteral("stats %1").arg(fits.error()));
+    if (const StorageResult known = checkProfileExists(filter, journal); !known)
+        return commandFailure(io, known.error());
     const JournalStatistics statistics
         = journalStatistics(journal.readings, JournalSearch(journal.readings).matching(filter));
     if (format == QLatin1String("text")) {

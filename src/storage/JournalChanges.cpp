@@ -273,8 +273,8 @@ StorageResult renameProfile(const AppFolder& folder, const QString& profile, con
         return StorageResult::success();
     if (const std::optional<QString> clash = store.clash(name, old))
         return StorageResult::failure(profileExistsMessage(*clash));
-    if (const std::optional<QString> reason = ProfileStore::unsafeNameReason(name))
-        return StorageResult::failure(*reason);
+    if (const StorageResult safe = ProfileStore::checkName(name); !safe)
+        return safe;
 
     const StorageValue<EntryName> oldEntry = EntryName::check(old);
     const StorageValue<EntryName> newEntry = EntryName::check(name);

@@ -71,33 +71,36 @@ QString ProfileStore::comparisonKey(const QString& name)
     return name.trimmed().normalized(QString::NormalizationForm_C).toCaseFolded();
 }
 
-std::optional<QString> ProfileStore::unsafeNameReason(const QString& name)
+StorageResult ProfileStore::checkName(const QString& name)
 {
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QStringLiteral("A profile name cannot contain control characters.");
+            return StorageResult::failure(QStringLiteral("A profile name cannot contain control characters."));
         if (QStringView(u"<>:\"/\\|?*").contains(c))
-            return QStringLiteral("A profile name cannot contain any of the characters < > : \" / \\ | ? *");
+            return StorageResult::failure(
+                QStringLiteral("A profile name cannot contain any of the characters < > : \" / \\ | ? *"));
     }
     for (const char32_t c : name.toUcs4()) {
         if (isInvisibleCharacter(c))
-            return QStringLiteral("A profile name cannot contain control characters or characters that show nothing "
-                                  "(such as U+%1).")
-                .arg(QString::number(c, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+            return StorageResult::failure(
+                QStringLiteral("A profile name cannot contain control characters or characters that show nothing "
+                               "(such as U+%1).")
+                    .arg(QString::number(c, 16).toUpper().rightJustified(4, QLatin1Char('0'))));
     }
     if (name.startsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char('.')))
-        return QStringLiteral("A profile name cannot begin or end with a dot.");
+        return StorageResult::failure(QStringLiteral("A profile name cannot begin or end with a dot."));
     for (const QLatin1StringView reserved : kReservedNames) {
         if (name.compare(reserved, Qt::CaseInsensitive) == 0)
-            return QStringLiteral("The name \"%1\" is kept by the program for its own files. Please choose another "
-                                  "profile name.")
-                .arg(name);
+            return StorageResult::failure(
+                QStringLiteral("The name \"%1\" is kept by the program for its own files. Please choose another "
+                               "profile name.")
+                    .arg(name));
     }
     if (name.toUtf8().size() > kMaxNameBytes)
-        return QStringLiteral("The profile name is too long.");
+        return StorageResult::failure(QStringLiteral("The profile name is too long."));
     if (!EntryName::check(name))
-        return QStringLiteral("The profile name cannot be used as a folder name.");
-    return std::nullopt;
+        return StorageResult::failure(QStringLiteral("The profile name cannot be used as a folder name."));
+    return StorageResult::success();
 }
 
 StorageValue<QStringList> ProfileStore::allLines() const
@@ -162,8 +165,8 @@ ProfileCreation ProfileStore::create(const NewProfile& profile) const
             return refused(ProfileRefusal::AlreadyExists,
                            QStringLiteral("A profile named \"%1\" already exists.").arg(line.trimmed()));
     }
-    if (const std::optional<QString> reason = unsafeNameReason(name))
-        return refused(ProfileRefusal::UnsafeName, *reason);
+    if (const StorageResult safe = checkName(name); !safe)
+        return refused(ProfileRefusal::UnsafeName, safe.error());
 
     QByteArray content;
     if (entryKindAt(m_folder.profileStore()) != EntryKind::Missing) {

@@ -74,10 +74,10 @@ public:
     // The details for the pre-fill: of the records of four items in the details file, the last complete one.
     StorageValue<ProfileDetails> details(const QString& profileName) const;
 
-    // Why a new profile name cannot be a folder of the application folder, or could be mistaken for another
-    // name (control characters, characters that show nothing); nothing when it can. The name is taken as
-    // it is (not trimmed).
-    static std::optional<QString> unsafeNameReason(const QString& name);
+    // Success for a new profile name that can be a folder of the application folder and cannot be mistaken for
+    // another name; otherwise the reason (control characters, characters that show nothing, ...). The name is
+    // taken as it is (not trimmed).
+    static StorageResult checkName(const QString& name);
 
     // The form in which two profile names are compared: trimmed, composed (NFC) and case-folded, so "Zoë"
     // typed with a combining diaeresis and with the precomposed letter, or "JANE" and "jane", are one name.

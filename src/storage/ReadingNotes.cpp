@@ -103,13 +103,13 @@ DescriptionsAndNotes splitDescriptions(const QStringList& descriptions)
     return split;
 }
 
-std::optional<QString> noteProblem(const ReadingNote& note)
+StorageResult checkNote(const ReadingNote& note)
 {
     if (note.text.trimmed().isEmpty())
-        return QStringLiteral("Please enter a note.");
+        return StorageResult::failure(QStringLiteral("Please enter a note."));
     if (!note.date.isValid() || note.date.year() < 1000 || note.date.year() > 9999)
-        return QStringLiteral("The date of the note is not a valid date.");
-    return std::nullopt;
+        return StorageResult::failure(QStringLiteral("The date of the note is not a valid date."));
+    return StorageResult::success();
 }
 
 StorageValue<QList<ReadingNote>> readNotes(const QString& path)
@@ -125,8 +125,8 @@ StorageValue<QList<ReadingNote>> readNotes(const QString& path)
 
 StorageValue<int> addNote(const QString& path, const ReadingNote& note)
 {
-    if (const std::optional<QString> problem = noteProblem(note))
-        return StorageValue<int>::failure(*problem);
+    if (const StorageResult checked = checkNote(note); !checked)
+        return checked;
     StorageValue<NoteLines> lines = readNoteLines(path);
     if (!lines)
         return lines.result();
@@ -141,8 +141,8 @@ StorageValue<int> addNote(const QString& path, const ReadingNote& note)
 
 StorageResult editNote(const QString& path, int number, const ReadingNote& note)
 {
-    if (const std::optional<QString> problem = noteProblem(note))
-        return StorageResult::failure(*problem);
+    if (const StorageResult checked = checkNote(note); !checked)
+        return checked;
     StorageValue<NoteLines> lines = numberedNote(path, number);
     if (!lines)
         return lines.result();

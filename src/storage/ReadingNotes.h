@@ -35,8 +35,8 @@ std::optional<ReadingNote> noteOfDescription(QStringView description);
 QString descriptionOfNote(const ReadingNote& note);
 DescriptionsAndNotes splitDescriptions(const QStringList& descriptions);
 
-// Why a note cannot be written ("Please enter a note." for one of blanks only); nothing when it can.
-std::optional<QString> noteProblem(const ReadingNote& note);
+// Success for a note that can be written; otherwise why not ("Please enter a note." for one of blanks only).
+StorageResult checkNote(const ReadingNote& note);
 
 // The notes of the saved reading at path, in file order (numbered from 1 by the operations below).
 StorageValue<QList<ReadingNote>> readNotes(const QString& path);

@@ -174,9 +174,9 @@ private Q_SLOTS:
         QTest::newRow("empty") << QStringLiteral("   ") << QStringLiteral("Please enter profile name.");
         QTest::newRow("exists in another case")
             << QStringLiteral("ann") << QStringLiteral("A profile named \"Ann\" already exists.");
-        QTest::newRow("unsafe") << QStringLiteral("a/b") << *ProfileStore::unsafeNameReason(QStringLiteral("a/b"));
+        QTest::newRow("unsafe") << QStringLiteral("a/b") << ProfileStore::checkName(QStringLiteral("a/b")).error();
         QTest::newRow("reserved") << QStringLiteral("Trash")
-                                  << *ProfileStore::unsafeNameReason(QStringLiteral("Trash"));
+                                  << ProfileStore::checkName(QStringLiteral("Trash")).error();
         QTest::newRow("a folder in the way") << QStringLiteral("Stray") << QStringLiteral("is in the way");
     }
     void renameRefusals()
