@@ -27,6 +27,16 @@ struct Command
     int (*run)(const QStringList& args, CommandIo& io);
 };
 
+// A list entry on one output line: each line break (CRLF, CR or LF) and each tab becomes one blank.
+inline QString oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    return text;
+}
+
 // A usage error: the message on stderr and exit code 2.
 int usageError(CommandIo& io, const QString& message);
 

@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "cli/CommandArguments.h"
 #include "cli/HandoutOutput.h"
 #include "cli/JournalCommands.h"
 #include "cli/JsonOutput.h"
@@ -20,72 +21,6 @@
 namespace quillmere::cli {
 
 namespace {
-
-// The arguments of one file command: its words, the values of its --options and the flags it was given.
-struct ParsedArguments
-{
-    QStringList positional;
-    QMap<QString, QString> values;
-    QStringList flags;
-    std::optional<QString> error;
-
-    std::optional<QString> value(const char* option) const
-    {
-        const auto found = values.constFind(QLatin1String(option));
-        return found == values.constEnd() ? std::nullopt : std::optional<QString>(*found);
-    }
-    bool has(const char* flag) const { return flags.contains(QLatin1String(flag)); }
-};
-
-// Splits the arguments: --option VALUE and --option=VALUE for the value options, bare --flags for the flags,
-// everything else positional. An unknown option or a missing value is an error.
-ParsedArguments parseArguments(const QStringList& args, const QStringList& valueOptions, const QStringList& flagOptions)
-{
-    ParsedArguments parsed;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        QString option = args[i];
-        if (!option.startsWith(QLatin1String("--")) || option == QLatin1String("--")) {
-            parsed.positional.append(option);
-            continue;
-        }
-        std::optional<QString> inlineValue;
-        if (const qsizetype equals = option.indexOf(QLatin1Char('=')); equals > 0) {
-            inlineValue = option.mid(equals + 1);
-            option.truncate(equals);
-        }
-        if (flagOptions.contains(option) && !inlineValue) {
-            parsed.flags.append(option);
-        } else if (valueOptions.contains(option)) {
-            if (inlineValue) {
-                parsed.values.insert(option, *inlineValue);
-            } else if (i + 1 < args.size()) {
-                parsed.values.insert(option, args[++i]);
-            } else {
-                parsed.error = QStringLiteral("%1 needs a value").arg(option);
-                return parsed;
-            }
-        } else {
-            parsed.error = QStringLiteral("unknown argument '%1'").arg(args[i]);
-            return parsed;
-        }
-    }
-    return parsed;
-}
-
-int failure(CommandIo& io, const QString& message)
-{
-    io.err << message << '\n';
-    return kExitFailure;
-}
-
-// The application folder of --app-folder, which every file command needs.
-std::optional<AppFolder> appFolderOf(const ParsedArguments& parsed)
-{
-    const std::optional<QString> dir = parsed.value("--app-folder");
-    if (!dir || dir->isEmpty())
-        return std::nullopt;
-    return AppFolder(*dir);
-}
 
 // "MONTH DAY, YEAR" as the details screen's lists give it: a full month name of the system locale (or the
 // English one), a day 1 to 31 and a year 1900 to 2050.
@@ -111,13 +46,12 @@ std::optional<ProfileDetails> parseBirthDate(const QString& text)
 
 int runProfile(const QStringList& args, CommandIo& io)
 {
-    const ParsedArguments parsed
-        = parseArguments(args, {QStringLiteral("--app-folder"), QStringLiteral("--name"), QStringLiteral("--dob")}, {});
-    if (parsed.error)
-        return usageError(io, QStringLiteral("profile: %1").arg(*parsed.error));
-    const std::optional<AppFolder> folder = appFolderOf(parsed);
-    if (!folder)
-        return usageError(io, QStringLiteral("profile needs --app-folder DIR"));
+    const std::optional<CommandArguments> read = readFolderCommand(
+        QStringLiteral("profile"), args, {QStringLiteral("--name"), QStringLiteral("--dob")}, {}, io);
+    if (!read)
+        return kExitUsage;
+    const CommandArguments& parsed = *read;
+    const std::optional<AppFolder> folder = parsed.appFolder();
     const ProfileStore store(*folder);
     const QString action = parsed.positional.value(0);
 
@@ -126,7 +60,7 @@ int runProfile(const QStringList& args, CommandIo& io)
             return usageError(io, QStringLiteral("profile list takes only --app-folder DIR"));
         const StorageValue<QStringList> names = store.list();
         if (!names)
-            return failure(io, names.error());
+            return commandFailure(io, names.error());
         for (const QString& name : *names)
             io.out << name << '\n';
         return kExitSuccess;
@@ -148,7 +82,7 @@ int runProfile(const QStringList& args, CommandIo& io)
         details->personName = parsed.value("--name").value_or(QString());
         const ProfileCreation created = store.create(NewProfile{parsed.positional[1], *details});
         if (!created.ok())
-            return failure(io, created.error);
+            return commandFailure(io, created.error);
         io.out << created.profileName << '\n';
         return kExitSuccess;
     }
@@ -174,16 +108,13 @@ int runProfile(const QStringList& args, CommandIo& io)
 
 int runSave(const QStringList& args, CommandIo& io)
 {
-    const ParsedArguments parsed = parseArguments(
-        args, {QStringLiteral("--app-folder"), QStringLiteral("--profile"), QStringLiteral("--description")},
-        {QStringLiteral("--misc")});
-    if (parsed.error)
-        return usageError(io, QStringLiteral("save: %1").arg(*parsed.error));
-    if (!parsed.positional.isEmpty())
-        return usageError(io, QStringLiteral("save: unknown argument '%1'").arg(parsed.positional.first()));
-    const std::optional<AppFolder> folder = appFolderOf(parsed);
-    if (!folder)
-        return usageError(io, QStringLiteral("save needs --app-folder DIR"));
+    const std::optional<CommandArguments> read = readFolderCommand(
+        QStringLiteral("save"), args, {QStringLiteral("--profile"), QStringLiteral("--description")},
+        {QStringLiteral("--misc")}, io, CommandWords::None);
+    if (!read)
+        return kExitUsage;
+    const CommandArguments& parsed = *read;
+    const std::optional<AppFolder> folder = parsed.appFolder();
     if (parsed.has("--misc") && parsed.value("--profile"))
         return usageError(io, QStringLiteral("save takes --profile PROFILE or --misc, not both"));
 
@@ -194,39 +125,28 @@ int runSave(const QStringList& args, CommandIo& io)
         target = FilingTarget::profile(*profile);
     const QString description = parsed.value("--description").value_or(QString());
     if (const StorageResult checked = checkSaveRequest(target, description); !checked)
-        return failure(io, checked.error());
+        return commandFailure(io, checked.error());
 
     const SystemReadingClock clock;
     const StorageValue<QString> saved = fileTempReading(*folder, *target, description, clock);
     if (!saved)
-        return failure(io, saved.error());
+        return commandFailure(io, saved.error());
     io.out << QDir::toNativeSeparators(*saved) << '\n';
     return kExitSuccess;
 }
 
-// A list entry on one output line: each line break (CRLF, CR or LF) and each tab becomes one blank.
-QString oneLine(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    return text;
-}
-
 int runReadings(const QStringList& args, CommandIo& io)
 {
-    const ParsedArguments parsed = parseArguments(args, {QStringLiteral("--app-folder")}, {});
-    if (parsed.error)
-        return usageError(io, QStringLiteral("readings: %1").arg(*parsed.error));
-    const std::optional<AppFolder> folder = appFolderOf(parsed);
-    if (!folder)
-        return usageError(io, QStringLiteral("readings needs --app-folder DIR"));
+    const std::optional<CommandArguments> read = readFolderCommand(QStringLiteral("readings"), args, {}, {}, io);
+    if (!read)
+        return kExitUsage;
+    const CommandArguments& parsed = *read;
+    const std::optional<AppFolder> folder = parsed.appFolder();
     if (parsed.positional.size() != 1)
         return usageError(io, QStringLiteral("readings needs one PROFILE (or misc)"));
     const StorageValue<QList<SavedReadingEntry>> entries = listSavedReadings(*folder, parsed.positional.first());
     if (!entries)
-        return failure(io, entries.error());
+        return commandFailure(io, entries.error());
     for (const SavedReadingEntry& entry : *entries)
         io.out << oneLine(entry.fileEntry) << '\t' << oneLine(entry.displayLine) << '\n';
     return kExitSuccess;
@@ -250,10 +170,10 @@ QByteArray savedReadingJson(const ReadingRecord& record, const StyledText& text)
 
 int runShow(const QStringList& args, CommandIo& io)
 {
-    const ParsedArguments parsed = parseArguments(args,
-                                                  {QStringLiteral("--app-folder"), QStringLiteral("--format"),
-                                                   QStringLiteral("--output"), QStringLiteral("--deck")},
-                                                  {QStringLiteral("--pictures")});
+    const CommandArguments parsed = parseCommandArguments(args,
+                                                          {QStringLiteral("--app-folder"), QStringLiteral("--format"),
+                                                           QStringLiteral("--output"), QStringLiteral("--deck")},
+                                                          {QStringLiteral("--pictures")});
     if (parsed.error)
         return usageError(io, QStringLiteral("show: %1").arg(*parsed.error));
     if (parsed.positional.size() != 1)
@@ -266,7 +186,7 @@ int runShow(const QStringList& args, CommandIo& io)
     if (parsed.has("--pictures") && format != QLatin1String("html"))
         return usageError(io, QStringLiteral("--pictures goes with --format html"));
     const OutputTarget target{parsed.value("--output").value_or(QString()), parsed.value("--deck").value_or(QString()),
-                              appFolderOf(parsed)};
+                              parsed.appFolder()};
     if (const std::optional<QString> problem = checkOutputTarget(target))
         return usageError(io, *problem);
     if (format == QLatin1String("pdf") && target.outputPath.isEmpty())
@@ -277,7 +197,7 @@ int runShow(const QStringList& args, CommandIo& io)
         path = target.appFolder->path(path);
     const StorageValue<ReadingRecord> record = readRecordFile(path);
     if (!record)
-        return failure(io, record.error());
+        return commandFailure(io, record.error());
     const StyledText text = showSavedReading(*record);
     if (format == QLatin1String("pdf"))
         return writePdfOutput(handoutOfRecord(*record, text), target, io);

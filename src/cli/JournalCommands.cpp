@@ -1,5 +1,6 @@
 #include "cli/JournalCommands.h"
 
+#include "cli/CommandArguments.h"
 #include "cli/JsonOutput.h"
 #include "content/Deck.h"
 #include "storage/Journal.h"
@@ -17,82 +18,6 @@ namespace quillmere::cli {
 
 namespace {
 
-// The arguments of a journal command: positional words, the values of --options (an option may repeat) and flags.
-struct Arguments
-{
-    QStringList positional;
-    QMultiMap<QString, QString> values;
-    QStringList flags;
-    std::optional<QString> error;
-
-    std::optional<QString> value(const char* option) const
-    {
-        const auto found = values.constFind(QLatin1String(option));
-        return found == values.constEnd() ? std::nullopt : std::optional<QString>(*found);
-    }
-    QStringList all(const char* option) const
-    {
-        QStringList list = values.values(QLatin1String(option));
-        std::reverse(list.begin(), list.end());
-        return list;
-    }
-    bool has(const char* flag) const { return flags.contains(QLatin1String(flag)); }
-};
-
-Arguments parse(const QStringList& args, const QStringList& valueOptions, const QStringList& flagOptions)
-{
-    Arguments parsed;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        QString option = args[i];
-        if (!option.startsWith(QLatin1String("--")) || option == QLatin1String("--")) {
-            parsed.positional.append(option);
-            continue;
-        }
-        std::optional<QString> inlineValue;
-        if (const qsizetype equals = option.indexOf(QLatin1Char('=')); equals > 0) {
-            inlineValue = option.mid(equals + 1);
-            option.truncate(equals);
-        }
-        if (flagOptions.contains(option) && !inlineValue) {
-            parsed.flags.append(option);
-        } else if (valueOptions.contains(option)) {
-            if (inlineValue)
-                parsed.values.insert(option, *inlineValue);
-            else if (i + 1 < args.size())
-                parsed.values.insert(option, args[++i]);
-            else
-                return parsed.error = QStringLiteral("%1 needs a value").arg(option), parsed;
-        } else {
-            parsed.error = QStringLiteral("unknown argument '%1'").arg(args[i]);
-            return parsed;
-        }
-    }
-    return parsed;
-}
-
-int failed(CommandIo& io, const QString& message)
-{
-    io.err << message << '\n';
-    return kExitFailure;
-}
-
-std::optional<AppFolder> folderOf(const Arguments& parsed)
-{
-    const std::optional<QString> dir = parsed.value("--app-folder");
-    if (!dir || dir->isEmpty())
-        return std::nullopt;
-    return AppFolder(*dir);
-}
-
-QString oneLine(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    return text;
-}
-
 std::optional<QDate> isoDate(const QString& text)
 {
     const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
@@ -100,7 +25,7 @@ std::optional<QDate> isoDate(const QString& text)
 }
 
 // The scope and period options shared by search and stats; a usage error in words when they do not fit.
-std::optional<QString> scopeAndPeriod(const Arguments& parsed, const Journal& journal, JournalFilter& filter)
+std::optional<QString> scopeAndPeriod(const CommandArguments& parsed, const Journal& journal, JournalFilter& filter)
 {
     if (parsed.has("--misc") && parsed.value("--profile"))
         return QStringLiteral("takes --profile PROFILE or --misc, not both");
@@ -167,19 +92,16 @@ QString cardsText(const ReadingRecord& record)
 
 int runSearch(const QStringList& args, CommandIo& io)
 {
-    const Arguments parsed
-        = parse(args,
-                {QStringLiteral("--app-folder"), QStringLiteral("--text"), QStringLiteral("--card"),
-                 QStringLiteral("--reversed-card"), QStringLiteral("--spread"), QStringLiteral("--profile"),
-                 QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--format")},
-                {QStringLiteral("--misc")});
-    if (parsed.error)
-        return usageError(io, QStringLiteral("search: %1").arg(*parsed.error));
-    if (!parsed.positional.isEmpty())
-        return usageError(io, QStringLiteral("search: unknown argument '%1'").arg(parsed.positional.first()));
-    const std::optional<AppFolder> folder = folderOf(parsed);
-    if (!folder)
-        return usageError(io, QStringLiteral("search needs --app-folder DIR"));
+    const std::optional<CommandArguments> read
+        = readFolderCommand(QStringLiteral("search"), args,
+                            {QStringLiteral("--text"), QStringLiteral("--card"), QStringLiteral("--reversed-card"),
+                             QStringLiteral("--spread"), QStringLiteral("--profile"), QStringLiteral("--from"),
+                             QStringLiteral("--to"), QStringLiteral("--format")},
+                            {QStringLiteral("--misc")}, io, CommandWords::None);
+    if (!read)
+        return kExitUsage;
+    const CommandArguments& parsed = *read;
+    const std::optional<AppFolder> folder = parsed.appFolder();
     const QString format = parsed.value("--format").value_or(QStringLiteral("lines"));
     if (format != QLatin1String("lines") && format != QLatin1String("json"))
         return usageError(io, QStringLiteral("--format must be lines or json, not '%1'").arg(format));
@@ -201,7 +123,7 @@ int runSearch(const QStringList& args, CommandIo& io)
     if (const std::optional<QString> problem = scopeAndPeriod(parsed, journal, filter))
         return usageError(io, QStringLiteral("search %1").arg(*problem));
     if (const std::optional<QString> unknown = unknownProfile(filter, journal))
-        return failed(io, *unknown);
+        return commandFailure(io, *unknown);
     if (!journal.storeProblem.isEmpty())
         io.err << journal.storeProblem << '\n';
     const QList<qsizetype> rows = JournalSearch(journal.readings).matching(filter);
@@ -228,17 +150,14 @@ int runSearch(const QStringList& args, CommandIo& io)
 
 int runStats(const QStringList& args, CommandIo& io)
 {
-    const Arguments parsed = parse(args,
-                                   {QStringLiteral("--app-folder"), QStringLiteral("--profile"),
-                                    QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--format")},
-                                   {QStringLiteral("--misc")});
-    if (parsed.error)
-        return usageError(io, QStringLiteral("stats: %1").arg(*parsed.error));
-    if (!parsed.positional.isEmpty())
-        return usageError(io, QStringLiteral("stats: unknown argument '%1'").arg(parsed.positional.first()));
-    const std::optional<AppFolder> folder = folderOf(parsed);
-    if (!folder)
-        return usageError(io, QStringLiteral("stats needs --app-folder DIR"));
+    const std::optional<CommandArguments> read = readFolderCommand(
+        QStringLiteral("stats"), args,
+        {QStringLiteral("--profile"), QStringLiteral("--from"), QStringLiteral("--to"), QStringLiteral("--format")},
+        {QStringLiteral("--misc")}, io, CommandWords::None);
+    if (!read)
+        return kExitUsage;
+    const CommandArguments& parsed = *read;
+    const std::optional<AppFolder> folder = parsed.appFolder();
     const QString format = parsed.value("--format").value_or(QStringLiteral("text"));
     if (format != QLatin1String("text") && format != QLatin1String("json"))
         return usageError(io, QStringLiteral("--format must be text or json, not '%1'").arg(format));
@@ -247,7 +166,7 @@ int runStats(const QStringList& args, CommandIo& io)
     if (const std::optional<QString> problem = scopeAndPeriod(parsed, journal, filter))
         return usageError(io, QStringLiteral("stats %1").arg(*problem));
     if (const std::optional<QString> unknown = unknownProfile(filter, journal))
-        return failed(io, *unknown);
+        return commandFailure(io, *unknown);
     const JournalStatistics statistics
         = journalStatistics(journal.readings, JournalSearch(journal.readings).matching(filter));
     if (format == QLatin1String("text")) {
@@ -294,12 +213,12 @@ QString noteLine(int number, const ReadingNote& note)
 
 int runNote(const QStringList& args, CommandIo& io)
 {
-    const Arguments parsed = parse(args, {QStringLiteral("--app-folder"), QStringLiteral("--date")}, {});
-    if (parsed.error)
-        return usageError(io, QStringLiteral("note: %1").arg(*parsed.error));
-    const std::optional<AppFolder> folder = folderOf(parsed);
-    if (!folder)
-        return usageError(io, QStringLiteral("note needs --app-folder DIR"));
+    const std::optional<CommandArguments> read
+        = readFolderCommand(QStringLiteral("note"), args, {QStringLiteral("--date")}, {}, io);
+    if (!read)
+        return kExitUsage;
+    const CommandArguments& parsed = *read;
+    const std::optional<AppFolder> folder = parsed.appFolder();
     const QString action = parsed.positional.value(0);
     const QStringList& words = parsed.positional;
     QDate date = QDate::currentDate();
@@ -321,7 +240,7 @@ int runNote(const QStringList& args, CommandIo& io)
         const ReadingNote note{date, words[2]};
         const StorageValue<int> added = addNote(reading->path, note);
         if (!added)
-            return failed(io, added.error());
+            return commandFailure(io, added.error());
         io.out << noteLine(*added, note) << '\n';
         return kExitSuccess;
     }
@@ -331,7 +250,7 @@ int runNote(const QStringList& args, CommandIo& io)
             return kExitFailure;
         const StorageValue<QList<ReadingNote>> notes = readNotes(reading->path);
         if (!notes)
-            return failed(io, notes.error());
+            return commandFailure(io, notes.error());
         for (int i = 0; i < notes->size(); ++i)
             io.out << noteLine(i + 1, notes->at(i)) << '\n';
         return kExitSuccess;
@@ -341,14 +260,14 @@ int runNote(const QStringList& args, CommandIo& io)
         if (!reading)
             return kExitFailure;
         const StorageResult edited = editNote(reading->path, number(2), ReadingNote{date, words[3]});
-        return edited ? kExitSuccess : failed(io, edited.error());
+        return edited ? kExitSuccess : commandFailure(io, edited.error());
     }
     if (action == QLatin1String("remove") && words.size() == 3 && number(2) >= 0) {
         const std::optional<ReadingLocation> reading = readingArgument(*folder, words[1], io);
         if (!reading)
             return kExitFailure;
         const StorageResult removed = removeNote(reading->path, number(2));
-        return removed ? kExitSuccess : failed(io, removed.error());
+        return removed ? kExitSuccess : commandFailure(io, removed.error());
     }
     return usageError(io, QStringLiteral("note needs add FILE TEXT, list FILE, edit FILE N TEXT or remove FILE N"));
 }
@@ -364,12 +283,11 @@ QString trashLine(const TrashEntry& entry)
 
 int runDelete(const QStringList& args, CommandIo& io)
 {
-    const Arguments parsed = parse(args, {QStringLiteral("--app-folder")}, {});
-    if (parsed.error)
-        return usageError(io, QStringLiteral("delete: %1").arg(*parsed.error));
-    const std::optional<AppFolder> folder = folderOf(parsed);
-    if (!folder)
-        return usageError(io, QStringLiteral("delete needs --app-folder DIR"));
+    const std::optional<CommandArguments> read = readFolderCommand(QStringLiteral("delete"), args, {}, {}, io);
+    if (!read)
+        return kExitUsage;
+    const CommandArguments& parsed = *read;
+    const std::optional<AppFolder> folder = parsed.appFolder();
     if (parsed.positional.size() != 1)
         return usageError(io, QStringLiteral("delete needs one FILE"));
     const std::optional<ReadingLocation> reading = readingArgument(*folder, parsed.positional[0], io);
@@ -377,24 +295,23 @@ int runDelete(const QStringList& args, CommandIo& io)
         return kExitFailure;
     const StorageValue<TrashEntry> trashed = trashReading(*folder, *reading, QDateTime::currentDateTime());
     if (!trashed)
-        return failed(io, trashed.error());
+        return commandFailure(io, trashed.error());
     io.out << QDir::toNativeSeparators(trashed->itemPath) << '\t' << trashed->id << '\n';
     return kExitSuccess;
 }
 
 int runTrash(const QStringList& args, CommandIo& io)
 {
-    const Arguments parsed = parse(args, {QStringLiteral("--app-folder")}, {});
-    if (parsed.error)
-        return usageError(io, QStringLiteral("trash: %1").arg(*parsed.error));
-    const std::optional<AppFolder> folder = folderOf(parsed);
-    if (!folder)
-        return usageError(io, QStringLiteral("trash needs --app-folder DIR"));
+    const std::optional<CommandArguments> read = readFolderCommand(QStringLiteral("trash"), args, {}, {}, io);
+    if (!read)
+        return kExitUsage;
+    const CommandArguments& parsed = *read;
+    const std::optional<AppFolder> folder = parsed.appFolder();
     if (!parsed.positional.isEmpty())
         return usageError(io, QStringLiteral("trash: unknown argument '%1'").arg(parsed.positional.first()));
     const StorageValue<QList<TrashEntry>> entries = listTrash(*folder);
     if (!entries)
-        return failed(io, entries.error());
+        return commandFailure(io, entries.error());
     for (const TrashEntry& entry : *entries)
         io.out << trashLine(entry) << '\n';
     return kExitSuccess;
@@ -402,30 +319,28 @@ int runTrash(const QStringList& args, CommandIo& io)
 
 int runRestore(const QStringList& args, CommandIo& io)
 {
-    const Arguments parsed = parse(args, {QStringLiteral("--app-folder")}, {});
-    if (parsed.error)
-        return usageError(io, QStringLiteral("restore: %1").arg(*parsed.error));
-    const std::optional<AppFolder> folder = folderOf(parsed);
-    if (!folder)
-        return usageError(io, QStringLiteral("restore needs --app-folder DIR"));
+    const std::optional<CommandArguments> read = readFolderCommand(QStringLiteral("restore"), args, {}, {}, io);
+    if (!read)
+        return kExitUsage;
+    const CommandArguments& parsed = *read;
+    const std::optional<AppFolder> folder = parsed.appFolder();
     if (parsed.positional.size() != 1)
         return usageError(io, QStringLiteral("restore needs one ENTRY (as trash lists it)"));
     const StorageValue<QString> restored = restoreFromTrash(*folder, parsed.positional[0]);
     if (!restored)
-        return failed(io, restored.error());
+        return commandFailure(io, restored.error());
     io.out << QDir::toNativeSeparators(*restored) << '\n';
     return kExitSuccess;
 }
 
 int runMove(const QStringList& args, CommandIo& io)
 {
-    const Arguments parsed
-        = parse(args, {QStringLiteral("--app-folder"), QStringLiteral("--profile")}, {QStringLiteral("--misc")});
-    if (parsed.error)
-        return usageError(io, QStringLiteral("move: %1").arg(*parsed.error));
-    const std::optional<AppFolder> folder = folderOf(parsed);
-    if (!folder)
-        return usageError(io, QStringLiteral("move needs --app-folder DIR"));
+    const std::optional<CommandArguments> read = readFolderCommand(
+        QStringLiteral("move"), args, {QStringLiteral("--profile")}, {QStringLiteral("--misc")}, io);
+    if (!read)
+        return kExitUsage;
+    const CommandArguments& parsed = *read;
+    const std::optional<AppFolder> folder = parsed.appFolder();
     if (parsed.positional.size() != 1)
         return usageError(io, QStringLiteral("move needs one FILE"));
     if (parsed.has("--misc") == parsed.value("--profile").has_value())
@@ -437,7 +352,7 @@ int runMove(const QStringList& args, CommandIo& io)
         = parsed.has("--misc") ? FilingTarget::miscellaneous() : FilingTarget::profile(*parsed.value("--profile"));
     const StorageValue<QString> moved = moveReading(*folder, *reading, target);
     if (!moved)
-        return failed(io, moved.error());
+        return commandFailure(io, moved.error());
     io.out << QDir::toNativeSeparators(*moved) << '\n';
     return kExitSuccess;
 }
@@ -450,7 +365,7 @@ int runProfileRename(const AppFolder& folder, const QStringList& names, CommandI
         return usageError(io, QStringLiteral("profile rename needs OLD and NEW"));
     const StorageResult renamed = renameProfile(folder, names[0], names[1]);
     if (!renamed)
-        return failed(io, renamed.error());
+        return commandFailure(io, renamed.error());
     io.out << names[1].trimmed() << '\n';
     return kExitSuccess;
 }
@@ -473,7 +388,7 @@ int runProfileEdit(const AppFolder& folder, const QStringList& names, const std:
         details.year = birthDate->year;
     }
     const StorageResult edited = editProfile(folder, names[0], details);
-    return edited ? kExitSuccess : failed(io, edited.error());
+    return edited ? kExitSuccess : commandFailure(io, edited.error());
 }
 
 int runProfileDelete(const AppFolder& folder, const QStringList& names, CommandIo& io)
@@ -482,7 +397,7 @@ int runProfileDelete(const AppFolder& folder, const QStringList& names, CommandI
         return usageError(io, QStringLiteral("profile delete needs one PROFILE"));
     const StorageValue<TrashEntry> trashed = trashProfile(folder, names[0], QDateTime::currentDateTime());
     if (!trashed)
-        return failed(io, trashed.error());
+        return commandFailure(io, trashed.error());
     io.out << QDir::toNativeSeparators(trashed->itemPath) << '\t' << trashed->id << '\n';
     return kExitSuccess;
 }

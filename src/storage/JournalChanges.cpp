@@ -60,6 +60,32 @@ StorageValue<QString> renameIntoFolder(const QString& source, const QString& fol
             .arg(folderPath));
 }
 
+// The stored spelling of a profile the store must have.
+StorageValue<QString> storedProfileName(const StoreLines& store, const QString& profile)
+{
+    if (const std::optional<QString> found = store.find(profile))
+        return *found;
+    return StorageValue<QString>::failure(QStringLiteral("There is no profile named \"%1\".").arg(profile));
+}
+
+// The store, with the stored spelling of a profile it must have.
+struct StoredProfile
+{
+    StoreLines store;
+    QString name;
+};
+
+StorageValue<StoredProfile> readStoredProfile(const AppFolder& folder, const QString& profile)
+{
+    StorageValue<StoreLines> store = StoreLines::read(folder);
+    if (!store)
+        return store.result();
+    const StorageValue<QString> name = storedProfileName(*store, profile);
+    if (!name)
+        return name.result();
+    return StoredProfile{std::move(store).value(), *name};
+}
+
 // The folder readings of a target go into, "misc" created when missing.
 StorageValue<QString> targetFolder(const AppFolder& folder, const StoreLines& store, const QString& profile)
 {
@@ -69,9 +95,9 @@ StorageValue<QString> targetFolder(const AppFolder& folder, const StoreLines& st
                 QStringLiteral("The folder %1 could not be created.").arg(folder.miscFolder()));
         return folder.miscFolder();
     }
-    const std::optional<QString> found = store.find(profile);
+    const StorageValue<QString> found = storedProfileName(store, profile);
     if (!found)
-        return StorageValue<QString>::failure(QStringLiteral("There is no profile named \"%1\".").arg(profile));
+        return found;
     const StorageValue<EntryName> name = EntryName::check(*found);
     if (!name || !QFileInfo(folder.profileFolder(*name)).isDir())
         return StorageValue<QString>::failure(
@@ -93,6 +119,15 @@ StorageValue<QString> trashFolder(const AppFolder& folder, const StoreLines& sto
     if (!info.exists() && create && !QDir(folder.root()).mkdir(QStringLiteral("trash")))
         return StorageValue<QString>::failure(QStringLiteral("The trash folder %1 could not be created.").arg(trash));
     return trash;
+}
+
+// The same, read with the store.
+StorageValue<QString> readTrashFolder(const AppFolder& folder, bool create)
+{
+    const StorageValue<StoreLines> store = StoreLines::read(folder);
+    if (!store)
+        return store.result();
+    return trashFolder(folder, *store, create);
 }
 
 QByteArray originText(const TrashEntry& entry)
@@ -226,30 +261,29 @@ StorageValue<QString> moveReading(const AppFolder& folder, const ReadingLocation
 
 StorageResult renameProfile(const AppFolder& folder, const QString& profile, const QString& newName)
 {
-    StorageValue<StoreLines> store = StoreLines::read(folder);
-    if (!store)
-        return store.result();
-    const std::optional<QString> old = store->find(profile);
-    if (!old)
-        return StorageResult::failure(QStringLiteral("There is no profile named \"%1\".").arg(profile));
+    StorageValue<StoredProfile> stored = readStoredProfile(folder, profile);
+    if (!stored)
+        return stored.result();
+    StoreLines& store = stored.value().store;
+    const QString& old = stored->name;
     const QString name = newName.trimmed();
     if (name.isEmpty())
         return StorageResult::failure(QStringLiteral("Please enter profile name."));
-    if (name == *old)
+    if (name == old)
         return StorageResult::success();
-    if (const std::optional<QString> clash = store->clash(name, *old))
+    if (const std::optional<QString> clash = store.clash(name, old))
         return StorageResult::failure(profileExistsMessage(*clash));
     if (const std::optional<QString> reason = ProfileStore::unsafeNameReason(name))
         return StorageResult::failure(*reason);
 
-    const StorageValue<EntryName> oldEntry = EntryName::check(*old);
+    const StorageValue<EntryName> oldEntry = EntryName::check(old);
     const StorageValue<EntryName> newEntry = EntryName::check(name);
     if (!oldEntry || !newEntry)
         return StorageResult::failure(!oldEntry ? oldEntry.error() : newEntry.error());
     const QString oldFolder = folder.profileFolder(*oldEntry);
     const QString newFolder = folder.profileFolder(*newEntry);
     const bool hasFolder = QFileInfo(oldFolder).isDir();
-    const bool caseOnly = name.compare(*old, Qt::CaseInsensitive) == 0;
+    const bool caseOnly = name.compare(old, Qt::CaseInsensitive) == 0;
     if (QFileInfo::exists(newFolder) && !(caseOnly && samePath(newFolder) == samePath(oldFolder)))
         return StorageResult::failure(
             QStringLiteral("%1 is in the way: the application folder already holds an entry of that name.")
@@ -263,7 +297,7 @@ StorageResult renameProfile(const AppFolder& folder, const QString& profile, con
             renameEntry(newFolder, oldFolder);
     };
     // 2. The details file inside it.
-    const QString oldDetails = newFolder + QLatin1Char('/') + *old;
+    const QString oldDetails = newFolder + QLatin1Char('/') + old;
     const QString newDetails = newFolder + QLatin1Char('/') + name;
     const bool hasDetails = hasFolder && QFileInfo(oldDetails).isFile();
     if (hasDetails) {
@@ -275,8 +309,8 @@ StorageResult renameProfile(const AppFolder& folder, const QString& profile, con
         }
     }
     // 3. The store line.
-    store.value().rename(*old, name);
-    if (const StorageResult written = store->write(folder); !written) {
+    store.rename(old, name);
+    if (const StorageResult written = store.write(folder); !written) {
         if (hasDetails)
             renameEntry(newDetails, oldDetails);
         undoFolder();
@@ -288,17 +322,15 @@ StorageResult renameProfile(const AppFolder& folder, const QString& profile, con
 
 StorageResult editProfile(const AppFolder& folder, const QString& profile, const ProfileDetails& details)
 {
-    const StorageValue<StoreLines> store = StoreLines::read(folder);
-    if (!store)
-        return store.result();
-    const std::optional<QString> found = store->find(profile);
-    if (!found)
-        return StorageResult::failure(QStringLiteral("There is no profile named \"%1\".").arg(profile));
+    const StorageValue<StoredProfile> stored = readStoredProfile(folder, profile);
+    if (!stored)
+        return stored.result();
+    const QString& found = stored->name;
     if (details.personName.isEmpty())
         return StorageResult::failure(QStringLiteral("Please enter your name."));
-    const StorageValue<EntryName> name = EntryName::check(*found);
+    const StorageValue<EntryName> name = EntryName::check(found);
     if (!name || !QFileInfo(folder.profileFolder(*name)).isDir())
-        return StorageResult::failure(QStringLiteral("The folder of the profile \"%1\" does not exist.").arg(*found));
+        return StorageResult::failure(QStringLiteral("The folder of the profile \"%1\" does not exist.").arg(found));
     const QString line = quoteRecordValue(details.personName) + QLatin1Char(',') + quoteRecordValue(details.month)
         + QLatin1Char(',') + quoteRecordValue(details.day) + QLatin1Char(',') + quoteRecordValue(details.year)
         + QStringLiteral("\r\n");
@@ -308,10 +340,7 @@ StorageResult editProfile(const AppFolder& folder, const QString& profile, const
 StorageValue<TrashEntry> trashReading(const AppFolder& folder, const ReadingLocation& reading, const QDateTime& now)
 {
     using Result = StorageValue<TrashEntry>;
-    const StorageValue<StoreLines> store = StoreLines::read(folder);
-    if (!store)
-        return store.result();
-    const StorageValue<QString> trash = trashFolder(folder, *store, true);
+    const StorageValue<QString> trash = readTrashFolder(folder, true);
     if (!trash)
         return trash.result();
     TrashEntry entry;
@@ -332,22 +361,21 @@ StorageValue<TrashEntry> trashReading(const AppFolder& folder, const ReadingLoca
 StorageValue<TrashEntry> trashProfile(const AppFolder& folder, const QString& profile, const QDateTime& now)
 {
     using Result = StorageValue<TrashEntry>;
-    StorageValue<StoreLines> store = StoreLines::read(folder);
-    if (!store)
-        return store.result();
-    const std::optional<QString> found = store->find(profile);
-    if (!found)
-        return Result::failure(QStringLiteral("There is no profile named \"%1\".").arg(profile));
-    const StorageValue<QString> trash = trashFolder(folder, *store, true);
+    StorageValue<StoredProfile> stored = readStoredProfile(folder, profile);
+    if (!stored)
+        return stored.result();
+    StoreLines& store = stored.value().store;
+    const QString& found = stored->name;
+    const StorageValue<QString> trash = trashFolder(folder, store, true);
     if (!trash)
         return trash.result();
-    const StorageValue<EntryName> name = EntryName::check(*found);
+    const StorageValue<EntryName> name = EntryName::check(found);
     const QString profileFolder = name ? folder.profileFolder(*name) : QString();
     const bool hasFolder = name && QFileInfo(profileFolder).isDir();
 
     TrashEntry entry;
     entry.kind = TrashEntry::Kind::Profile;
-    entry.profile = *found;
+    entry.profile = found;
     entry.deleted = now;
     const StorageValue<QString> entryPath = newTrashEntry(*trash, entry);
     if (!entryPath)
@@ -356,8 +384,8 @@ StorageValue<TrashEntry> trashProfile(const AppFolder& folder, const QString& pr
         QDir(*entryPath).removeRecursively();
         return Result::failure(QStringLiteral("The folder %1 could not be moved to the trash.").arg(profileFolder));
     }
-    store.value().remove(*found);
-    if (const StorageResult written = store->write(folder); !written) {
+    store.remove(found);
+    if (const StorageResult written = store.write(folder); !written) {
         if (hasFolder)
             renameEntry(entry.itemPath, profileFolder);
         QDir(*entryPath).removeRecursively();
@@ -369,10 +397,7 @@ StorageValue<TrashEntry> trashProfile(const AppFolder& folder, const QString& pr
 
 StorageValue<QList<TrashEntry>> listTrash(const AppFolder& folder)
 {
-    const StorageValue<StoreLines> store = StoreLines::read(folder);
-    if (!store)
-        return store.result();
-    const StorageValue<QString> trash = trashFolder(folder, *store, false);
+    const StorageValue<QString> trash = readTrashFolder(folder, false);
     if (!trash)
         return trash.result();
     QList<TrashEntry> entries;
@@ -446,10 +471,7 @@ StorageValue<QString> restoreFromTrash(const AppFolder& folder, const QString& i
 
 StorageResult emptyTrash(const AppFolder& folder)
 {
-    const StorageValue<StoreLines> store = StoreLines::read(folder);
-    if (!store)
-        return store.result();
-    const StorageValue<QString> trash = trashFolder(folder, *store, false);
+    const StorageValue<QString> trash = readTrashFolder(folder, false);
     if (!trash)
         return trash.result();
     QDir dir(*trash);
