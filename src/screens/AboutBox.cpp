@@ -1,6 +1,7 @@
 #include "screens/AboutBox.h"
 
 #include "screens/FormSupport.h"
+#include "screens/PanelSupport.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -14,9 +15,7 @@ namespace {
 
 QLabel* aboutLabel(const QString& objectName, const QString& text, const QRect& geometry, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setGeometry(geometry);
+    auto* label = placeControl(new QLabel(text, parent), objectName, geometry);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, programColours::kFormText);
     label->setPalette(palette);

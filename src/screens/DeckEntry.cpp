@@ -2,6 +2,7 @@
 
 #include "content/Deck.h"
 #include "screens/FormSupport.h"
+#include "screens/PanelSupport.h"
 #include "table/AutomaticCast.h"
 
 #include <QCheckBox>
@@ -21,9 +22,7 @@ namespace {
 
 QLabel* screenLabel(const QString& objectName, const QString& text, const QRect& geometry, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setGeometry(geometry);
+    auto* label = placeControl(new QLabel(text, parent), objectName, geometry);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -31,10 +30,7 @@ QLabel* screenLabel(const QString& objectName, const QString& text, const QRect&
 
 QPushButton* screenButton(const QString& objectName, const QString& text, const QRect& geometry, QWidget* parent)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setGeometry(geometry);
-    return button;
+    return placeControl(new QPushButton(text, parent), objectName, geometry);
 }
 
 // The card whose name is the text, letter case aside.

@@ -1,6 +1,7 @@
 #include "screens/JournalProfilesPage.h"
 
 #include "screens/DateLists.h"
+#include "screens/PanelSupport.h"
 #include "storage/JournalChanges.h"
 #include "storage/ProfileStore.h"
 
@@ -17,7 +18,6 @@ namespace quillmere {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Quillmere");
 constexpr int kProfileRole = Qt::UserRole;
 
 } // namespace
@@ -176,7 +176,7 @@ void JournalProfilesPage::focusDetails()
 
 void JournalProfilesPage::refuse(const QString& text)
 {
-    m_context.notifier.show(this, Notifier::Icon::Error, kTitle, text);
+    showRefusal(m_context.notifier, this, text);
 }
 
 void JournalProfilesPage::renameChosen()
@@ -220,7 +220,7 @@ void JournalProfilesPage::deleteChosen()
         return;
     }
     const QString readings = m_lstProfiles->currentItem()->text().sliced(profile.size()).trimmed();
-    const int answer = m_asker.ask(this, kTitle,
+    const int answer = m_asker.ask(this, kMessageTitle,
                                    QStringLiteral("Delete the profile \"%1\" %2? It goes to the trash with its "
                                                   "details and readings, and can be restored from there.")
                                        .arg(profile, readings),

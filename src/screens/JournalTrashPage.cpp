@@ -1,5 +1,6 @@
 #include "screens/JournalTrashPage.h"
 
+#include "screens/PanelSupport.h"
 #include "storage/Journal.h"
 #include "storage/RecordFormat.h"
 
@@ -16,8 +17,6 @@
 namespace quillmere {
 
 namespace {
-
-const QString kTitle = QStringLiteral("Quillmere");
 
 enum Column { Deleted, What, Profile, Saved, Question, ColumnCount };
 
@@ -136,7 +135,7 @@ void JournalTrashPage::updateCommands()
 
 void JournalTrashPage::refuse(const QString& text)
 {
-    m_context.notifier.show(this, Notifier::Icon::Error, kTitle, text);
+    showRefusal(m_context.notifier, this, text);
 }
 
 void JournalTrashPage::restoreCurrent()
@@ -161,7 +160,7 @@ void JournalTrashPage::emptyTrash()
     if (m_entries.isEmpty())
         return;
     const int answer = m_asker.ask(
-        this, kTitle,
+        this, kMessageTitle,
         QStringLiteral("Empty the trash? %1 in it removed for good; nothing of it can be restored afterwards.")
             .arg(m_entries.size() == 1 ? QStringLiteral("The deleted item is")
                                        : QStringLiteral("The %1 deleted items are").arg(m_entries.size())),

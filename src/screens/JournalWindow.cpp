@@ -4,6 +4,7 @@
 #include "content/SpreadCatalogue.h"
 #include "screens/JournalProfilesPage.h"
 #include "screens/JournalTrashPage.h"
+#include "screens/PanelSupport.h"
 #include "storage/JournalChanges.h"
 #include "storage/ReadingNotes.h"
 
@@ -36,8 +37,6 @@
 namespace quillmere {
 
 namespace {
-
-const QString kTitle = QStringLiteral("Quillmere");
 
 QString cardsText(const ReadingRecord& record)
 {
@@ -774,9 +773,31 @@ const JournalEntry* JournalWindow::requireCurrent()
     return entry;
 }
 
+std::optional<JournalWindow::ChosenNote> JournalWindow::requireChosenNote()
+{
+    const JournalEntry* entry = currentEntry();
+    const int row = m_lstNotes->currentRow();
+    if (!entry || row < 0) {
+        refuse(QStringLiteral("Please select a note."));
+        return std::nullopt;
+    }
+    return ChosenNote{entry->path, row};
+}
+
+ReadingNote JournalWindow::enteredNote() const
+{
+    return ReadingNote{m_dtNote->date(), m_txtNote->toPlainText()};
+}
+
 void JournalWindow::refuse(const QString& text)
 {
-    m_context.notifier.show(this, Notifier::Icon::Error, kTitle, text);
+    showRefusal(m_context.notifier, this, text);
+}
+
+void JournalWindow::refuseAndRefresh(const QString& text)
+{
+    refuse(text);
+    refresh();
 }
 
 bool JournalWindow::eventFilter(QObject* watched, QEvent* event)
@@ -801,8 +822,7 @@ void JournalWindow::openCurrent()
     if (!entry)
         return;
     if (const QString error = m_open(entry->path); !error.isEmpty()) {
-        refuse(QStringLiteral("The reading could not be opened.\n%1").arg(error));
-        refresh();
+        refuseAndRefresh(QStringLiteral("The reading could not be opened.\n%1").arg(error));
     }
 }
 
@@ -837,10 +857,9 @@ void JournalWindow::addNote()
     if (!entry)
         return;
     const QString path = entry->path;
-    const StorageValue<int> added = quillmere::addNote(path, ReadingNote{m_dtNote->date(), m_txtNote->toPlainText()});
+    const StorageValue<int> added = quillmere::addNote(path, enteredNote());
     if (!added) {
-        refuse(added.error());
-        refresh();
+        refuseAndRefresh(added.error());
         return;
     }
     m_txtNote->clear();
@@ -851,39 +870,28 @@ void JournalWindow::addNote()
 
 void JournalWindow::changeNote()
 {
-    const JournalEntry* entry = currentEntry();
-    const int note = m_lstNotes->currentRow();
-    if (!entry || note < 0) {
-        refuse(QStringLiteral("Please select a note."));
+    const std::optional<ChosenNote> note = requireChosenNote();
+    if (!note)
+        return;
+    if (const StorageResult changed = editNote(note->path, note->row + 1, enteredNote()); !changed) {
+        refuseAndRefresh(changed.error());
         return;
     }
-    const QString path = entry->path;
-    if (const StorageResult changed = editNote(path, note + 1, ReadingNote{m_dtNote->date(), m_txtNote->toPlainText()});
-        !changed) {
-        refuse(changed.error());
-        refresh();
-        return;
-    }
-    reload(path);
-    m_lstNotes->setCurrentRow(note);
+    reload(note->path);
+    m_lstNotes->setCurrentRow(note->row);
 }
 
 void JournalWindow::removeNote()
 {
-    const JournalEntry* entry = currentEntry();
-    const int note = m_lstNotes->currentRow();
-    if (!entry || note < 0) {
-        refuse(QStringLiteral("Please select a note."));
+    const std::optional<ChosenNote> note = requireChosenNote();
+    if (!note)
         return;
-    }
-    const QString path = entry->path;
-    if (const StorageResult removed = quillmere::removeNote(path, note + 1); !removed) {
-        refuse(removed.error());
-        refresh();
+    if (const StorageResult removed = quillmere::removeNote(note->path, note->row + 1); !removed) {
+        refuseAndRefresh(removed.error());
         return;
     }
     m_txtNote->clear();
-    reload(path);
+    reload(note->path);
 }
 
 void JournalWindow::moveToChosenTarget()
@@ -903,8 +911,7 @@ void JournalWindow::moveCurrent(const QString& profile, bool miscellaneous)
                       miscellaneous ? FilingTarget::miscellaneous() : FilingTarget::profile(profile))
         : StorageValue<QString>(location.result());
     if (!moved) {
-        refuse(moved.error());
-        refresh();
+        refuseAndRefresh(moved.error());
         return;
     }
     reload(*moved);
@@ -920,8 +927,7 @@ void JournalWindow::deleteCurrent()
     const StorageValue<TrashEntry> trashed = location ? trashReading(m_context.folder, *location, m_context.clock.now())
                                                       : StorageValue<TrashEntry>(location.result());
     if (!trashed) {
-        refuse(trashed.error());
-        refresh();
+        refuseAndRefresh(trashed.error());
         return;
     }
     reload(QString());

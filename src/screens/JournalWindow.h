@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -123,7 +124,19 @@ private:
     const JournalEntry* currentEntry() const;
     // The current reading, or a message saying that one must be chosen.
     const JournalEntry* requireCurrent();
+    // A note of the current reading: the reading's file and the note's row in the list.
+    struct ChosenNote
+    {
+        QString path;
+        int row = -1;
+    };
+    // The chosen note, or a message saying that one must be chosen.
+    std::optional<ChosenNote> requireChosenNote();
+    // The note as the date and text fields hold it.
+    ReadingNote enteredNote() const;
     void refuse(const QString& text);
+    // A change on disk failed: says why, then shows the journal as the disk now holds it.
+    void refuseAndRefresh(const QString& text);
 
     AppContext& m_context;
     Asker& m_asker;

@@ -16,7 +16,6 @@ namespace quillmere {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Quillmere");
 const QString kMiscEntry = QStringLiteral("misc");
 const QString kCaption = QStringLiteral("Reading Displayed for ");
 // The file a line of the readings list stands for, kept beside the entry text that shows it.
@@ -41,31 +40,24 @@ OldReadingPanel::OldReadingPanel(AppContext& context, ReadingHost& host, QWidget
     introText->setWordWrap(true);
     setTwipGeometry(introText, 120, 180, 6975, 495);
 
-    m_cboProfiles = new QComboBox(this);
-    m_cboProfiles->setObjectName(QStringLiteral("cboProfiles"));
-    setTwipGeometry(m_cboProfiles, 165, 1680, 3735, 330);
+    m_cboProfiles = placeControl(new QComboBox(this), QStringLiteral("cboProfiles"), 165, 1680, 3735, 330);
     auto* selectLabel = new QLabel(QStringLiteral("Select Profile"), this);
     selectLabel->setBuddy(m_cboProfiles);
     setTwipGeometry(selectLabel, 165, 1320, 1305, 240);
 
-    m_lblCaption = new QLabel(kCaption + QStringLiteral("...."), this);
-    m_lblCaption->setObjectName(QStringLiteral("lblCaption"));
-    setTwipGeometry(m_lblCaption, 165, 2280, 7215, 240);
+    m_lblCaption = placeControl(new QLabel(kCaption + QStringLiteral("...."), this), QStringLiteral("lblCaption"), 165,
+                                2280, 7215, 240);
 
-    m_lstReadings = new QListWidget(this);
-    m_lstReadings->setObjectName(QStringLiteral("lstReadings"));
-    setTwipGeometry(m_lstReadings, 165, 2640, 7215, 2565);
+    m_lstReadings = placeControl(new QListWidget(this), QStringLiteral("lstReadings"), 165, 2640, 7215, 2565);
     // Kept in step with lstReadings, entry for entry; it is never shown.
     m_lstReadings1 = new QListWidget(this);
     m_lstReadings1->setObjectName(QStringLiteral("lstReadings1"));
     m_lstReadings1->hide();
 
-    auto* back = new QPushButton(QStringLiteral("Back to Main"), this);
-    back->setObjectName(QStringLiteral("cmdBacktoMain1"));
-    setTwipGeometry(back, 165, 5400, 1815, 375);
-    auto* view = new QPushButton(QStringLiteral("View Old Reading"), this);
-    view->setObjectName(QStringLiteral("cmdReading1"));
-    setTwipGeometry(view, 5565, 5400, 1815, 375);
+    auto* back = placeControl(new QPushButton(QStringLiteral("Back to Main"), this), QStringLiteral("cmdBacktoMain1"),
+                              165, 5400, 1815, 375);
+    auto* view = placeControl(new QPushButton(QStringLiteral("View Old Reading"), this), QStringLiteral("cmdReading1"),
+                              5565, 5400, 1815, 375);
 
     connect(m_cboProfiles, &QComboBox::activated, this, &OldReadingPanel::onCboProfilesActivated);
     connect(m_lstReadings, &QListWidget::itemDoubleClicked, this, &OldReadingPanel::openSelectedReading);
@@ -103,7 +95,7 @@ void OldReadingPanel::onCboProfilesActivated()
 
 void OldReadingPanel::refuse(const QString& text)
 {
-    m_context.notifier.show(this, Notifier::Icon::Error, kTitle, text);
+    showRefusal(m_context.notifier, this, text);
 }
 
 void OldReadingPanel::openSelectedReading()

@@ -4,6 +4,7 @@
 #include "handout/HandoutExport.h"
 #include "handout/HandoutPages.h"
 #include "handout/SpreadPicture.h"
+#include "screens/PanelSupport.h"
 #include "screens/ReadingPane.h"
 #include "storage/ReadingArchive.h"
 #include "table/CardTable.h"
@@ -26,7 +27,6 @@ namespace quillmere {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Quillmere");
 const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
 const QString kPngFilter = QStringLiteral("PNG image (*.png)");
 const QString kHtmlFilter = QStringLiteral("HTML page (*.html)");
@@ -179,7 +179,7 @@ QString ReadingExport::askPath(const QString& title, const QString& suffix, cons
 
 void ReadingExport::tellFailure(const QString& text)
 {
-    m_context.notifier.show(m_window, Notifier::Icon::Error, kTitle, text);
+    showRefusal(m_context.notifier, m_window, text);
 }
 
 void ReadingExport::print()
@@ -190,7 +190,7 @@ void ReadingExport::print()
 void ReadingExport::printWithPreview(const ReadingHandout& handout, const DeckFolder& deck)
 {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        m_context.notifier.show(m_window, Notifier::Icon::Information, kTitle,
+        m_context.notifier.show(m_window, Notifier::Icon::Information, kMessageTitle,
                                 QStringLiteral("No printer is installed. Use File > Save as PDF\u2026 to keep the "
                                                "reading as a document you can print elsewhere."));
         return;

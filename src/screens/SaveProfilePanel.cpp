@@ -14,8 +14,6 @@ namespace quillmere {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Quillmere");
-
 QLabel* addLabel(QWidget* parent, const QString& text, int left, int top, int width, int height)
 {
     auto* label = new QLabel(text, parent);
@@ -46,41 +44,28 @@ SaveProfilePanel::SaveProfilePanel(AppContext& context, QWidget* parent)
     setTwipGeometry(fields, 120, 1680, 4215, 4095);
     addLabel(fields, QStringLiteral("All The Fields Below Are Mandatory"), 120, 240, 3855, 255);
 
-    m_txtProfile = new QLineEdit(fields);
-    m_txtProfile->setObjectName(QStringLiteral("txtProfile"));
-    setTwipGeometry(m_txtProfile, 120, 1140, 3855, 285);
+    m_txtProfile = placeControl(new QLineEdit(fields), QStringLiteral("txtProfile"), 120, 1140, 3855, 285);
     addLabel(fields, QStringLiteral("Enter Name of Profile"), 120, 840, 3855, 255)->setBuddy(m_txtProfile);
 
-    m_txtNameOfProfiler = new QLineEdit(fields);
-    m_txtNameOfProfiler->setObjectName(QStringLiteral("txtNameOfProfiler"));
-    setTwipGeometry(m_txtNameOfProfiler, 120, 1920, 3855, 285);
+    m_txtNameOfProfiler
+        = placeControl(new QLineEdit(fields), QStringLiteral("txtNameOfProfiler"), 120, 1920, 3855, 285);
     addLabel(fields, QStringLiteral("Name"), 120, 1620, 3855, 255)->setBuddy(m_txtNameOfProfiler);
 
-    m_cmbDate1 = new QComboBox(fields);
-    m_cmbDate1->setObjectName(QStringLiteral("cmbDate1"));
-    setTwipGeometry(m_cmbDate1, 120, 2640, 735, 360);
-    m_cmbMonth1 = new QComboBox(fields);
-    m_cmbMonth1->setObjectName(QStringLiteral("cmbMonth1"));
-    setTwipGeometry(m_cmbMonth1, 960, 2640, 1815, 360);
-    m_cmbYear1 = new QComboBox(fields);
-    m_cmbYear1->setObjectName(QStringLiteral("cmbYear1"));
-    setTwipGeometry(m_cmbYear1, 2880, 2640, 1215, 360);
+    m_cmbDate1 = placeControl(new QComboBox(fields), QStringLiteral("cmbDate1"), 120, 2640, 735, 360);
+    m_cmbMonth1 = placeControl(new QComboBox(fields), QStringLiteral("cmbMonth1"), 960, 2640, 1815, 360);
+    m_cmbYear1 = placeControl(new QComboBox(fields), QStringLiteral("cmbYear1"), 2880, 2640, 1215, 360);
     addLabel(fields, QStringLiteral("Date of Birth"), 120, 2340, 3855, 255)->setBuddy(m_cmbDate1);
     fillDateLists(m_context.clock.locale(), *m_cmbDate1, *m_cmbMonth1, *m_cmbYear1);
 
-    auto* ok = new QPushButton(QStringLiteral("Save Profile"), fields);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    setTwipGeometry(ok, 2280, 3600, 1815, 375);
+    auto* ok = placeControl(new QPushButton(QStringLiteral("Save Profile"), fields), QStringLiteral("cmdOK"), 2280,
+                            3600, 1815, 375);
 
     auto* side = new QGroupBox(this);
     setTwipGeometry(side, 4440, 1680, 2895, 4095);
-    auto* picture = new QLabel(side);
-    picture->setObjectName(QStringLiteral("imgPicture"));
-    setTwipGeometry(picture, 315, 360, 2265, 2415);
+    auto* picture = placeControl(new QLabel(side), QStringLiteral("imgPicture"), 315, 360, 2265, 2415);
     showDetailsPicture(picture);
-    auto* back = new QPushButton(QStringLiteral("Back to Main"), side);
-    back->setObjectName(QStringLiteral("cmdBacktoMain"));
-    setTwipGeometry(back, 480, 3600, 1815, 375);
+    auto* back = placeControl(new QPushButton(QStringLiteral("Back to Main"), side), QStringLiteral("cmdBacktoMain"),
+                              480, 3600, 1815, 375);
 
     connect(ok, &QPushButton::clicked, this, &SaveProfilePanel::onCmdOkClicked);
     connect(back, &QPushButton::clicked, this, &SaveProfilePanel::backToMainRequested);
@@ -93,7 +78,7 @@ void SaveProfilePanel::focusProfileName()
 
 void SaveProfilePanel::refuse(const QString& text, QWidget* focus)
 {
-    m_context.notifier.show(this, Notifier::Icon::Error, kTitle, text);
+    showRefusal(m_context.notifier, this, text);
     focus->setFocus();
 }
 
@@ -110,7 +95,8 @@ void SaveProfilePanel::onCmdOkClicked()
     }
 
     Q_EMIT profileCreated(created.profileName);
-    m_context.notifier.show(this, Notifier::Icon::Information, kTitle, QStringLiteral("Profile creates successfully."));
+    m_context.notifier.show(this, Notifier::Icon::Information, kMessageTitle,
+                            QStringLiteral("Profile creates successfully."));
     // The person's name and date stay for the next profile; only the profile name is cleared.
     m_txtProfile->clear();
     m_txtProfile->setFocus();

@@ -17,12 +17,6 @@
 
 namespace quillmere {
 
-namespace {
-
-const QString kTitle = QStringLiteral("Quillmere");
-
-} // namespace
-
 SaveReadingDialog::SaveReadingDialog(AppContext& context, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
@@ -123,7 +117,7 @@ void SaveReadingDialog::placeOnScreen()
 
 void SaveReadingDialog::refuse(const QString& text)
 {
-    m_context.notifier.show(this, Notifier::Icon::Error, kTitle, text);
+    showRefusal(m_context.notifier, this, text);
 }
 
 void SaveReadingDialog::onCmdSaveReadingClicked()
@@ -146,7 +140,7 @@ void SaveReadingDialog::onCmdSaveReadingClicked()
         refuse(filed.error());
         return;
     }
-    m_context.notifier.show(this, Notifier::Icon::Information, kTitle,
+    m_context.notifier.show(this, Notifier::Icon::Information, kMessageTitle,
                             QStringLiteral("Your Reading has been Saved Successfully"));
     accept();
 }
