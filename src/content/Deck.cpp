@@ -115,4 +115,36 @@ const Deck& Deck::instance()
     return deck;
 }
 
+const std::array<int, kDeckSize>& traditionalOrder()
+{
+    static const std::array<int, kDeckSize> order = [] {
+        static constexpr const char* kMajorArcana[kMajorArcanaCount]
+            = {"The Fool",       "The Magician", "The High Priestess", "The Empress", "The Emperor",   "The Hierophant",
+               "The Lovers",     "The Chariot",  "Strength",           "The Hermit",  "Wheel Fortune", "Justice",
+               "The Hanged Man", "Death",        "Temperance",         "The Devil",   "The Tower",     "The Star",
+               "The Moon",       "The Sun",      "Judgement",          "The World"};
+        static constexpr const char* kSuits[] = {"Wands", "Cups", "Swords", "Pentacles"};
+        static constexpr const char* kRanks[] = {"Ace",   "Two",  "Three", "Four", "Five",   "Six",   "Seven",
+                                                 "Eight", "Nine", "Ten",   "Page", "Knight", "Queen", "King"};
+        const auto indexOf = [](const QString& name) {
+            const auto& names = cardNames();
+            for (int index = 0; index < kDeckSize; ++index) {
+                if (name == QLatin1String(names[static_cast<std::size_t>(index)]))
+                    return index;
+            }
+            qFatal("no card is named %s", qPrintable(name));
+        };
+        std::array<int, kDeckSize> cards{};
+        std::size_t next = 0;
+        for (const char* name : kMajorArcana)
+            cards[next++] = indexOf(QLatin1String(name));
+        for (const char* suit : kSuits) {
+            for (const char* rank : kRanks)
+                cards[next++] = indexOf(QStringLiteral("%1 of %2").arg(QLatin1String(rank), QLatin1String(suit)));
+        }
+        return cards;
+    }();
+    return order;
+}
+
 } // namespace quillmere

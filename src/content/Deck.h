@@ -43,4 +43,8 @@ private:
 // The names of the deck in index order.
 const std::array<const char*, kDeckSize>& cardNames();
 
+// Every card index in the order a reader lays a deck out: the major arcana from The Fool to The World, then
+// Wands, Cups, Swords and Pentacles, each from the Ace through the Ten to the Page, Knight, Queen and King.
+const std::array<int, kDeckSize>& traditionalOrder();
+
 } // namespace quillmere

@@ -70,7 +70,7 @@ struct Spread
     bool fixedTableSize = false;
 
     int cardCount() const { return static_cast<int>(positions.size()); }
-    // The picture file relative to the application folder, for example "pic/c0.jpg".
+    // The picture file relative to the program's own files, for example "pic/c0.jpg".
     QString picturePath() const;
     // Position p counted from 0; nullptr beyond the spread's card count.
     const SpreadPosition* position(int p) const;

@@ -87,7 +87,7 @@ DeckBrowser::DeckBrowser(DeckFolder deck, QWidget* parent)
     showLabel->setBuddy(m_show);
 
     m_model = new QStandardItemModel(this);
-    for (int index = 0; index < kDeckSize; ++index) {
+    for (const int index : traditionalOrder()) {
         auto* item = new QStandardItem(Deck::instance().name(index));
         item->setData(index, kCardIndexRole);
         item->setEditable(false);
@@ -101,7 +101,6 @@ DeckBrowser::DeckBrowser(DeckFolder deck, QWidget* parent)
     m_grid->setResizeMode(QListView::Adjust);
     m_grid->setWrapping(true);
     m_grid->setWordWrap(true);
-    m_grid->setUniformItemSizes(true);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setIconSize(kThumbnailSize);
@@ -190,6 +189,11 @@ QList<int> DeckBrowser::shownCards() const
     return cards;
 }
 
+int DeckBrowser::cardAt(const QModelIndex& index)
+{
+    return index.isValid() ? index.data(kCardIndexRole).toInt() : -1;
+}
+
 void DeckBrowser::openIndex(const QModelIndex& index)
 {
     if (index.isValid())
@@ -210,7 +214,10 @@ CardViewer* DeckBrowser::openCard(int cardIndex)
     viewer->setModal(true);
     // The keyboard comes back to the card the viewer was opened on.
     connect(viewer, &QDialog::finished, this, [this, cardIndex] {
-        m_grid->setCurrentIndex(m_model->index(cardIndex, 0));
+        const QModelIndexList rows
+            = m_model->match(m_model->index(0, 0), kCardIndexRole, cardIndex, 1, Qt::MatchExactly);
+        if (!rows.isEmpty())
+            m_grid->setCurrentIndex(rows.first());
         m_grid->setFocus(Qt::OtherFocusReason);
     });
     viewer->show();

@@ -33,8 +33,10 @@ public:
 
     Part part() const;
     void showPart(Part part);
-    // The card indexes the grid shows, in its order.
+    // The card indexes the grid shows, in its order: the deck laid out as a reader lays it.
     QList<int> shownCards() const;
+    // The card index of a place in the grid; -1 for none.
+    static int cardAt(const QModelIndex& index);
     QListView* cardGrid() const { return m_grid; }
 
     // Opens the viewer on the card, modal, stepping through the cards shown; nullptr for a card the grid does not
