@@ -42,7 +42,8 @@ struct CurrentReading
     QString querentName;
     QString birthDate;
     QString question;
-    // Set only when a saved reading is reopened; empty means "now" for the header.
+    // The moment the reading's header names: a reopened record's, or the cast's once its header is written; empty
+    // means "now" for the header.
     QString creationDate;
     QString creationTime;
 

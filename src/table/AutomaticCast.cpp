@@ -23,6 +23,7 @@ CardTable* openCastTable(AppContext& context, ReadingHost& host, const std::func
     host.setReadingText(StyledText());
     StyledText text;
     StyledTextWriter out(text);
+    keepReadingMoment(context);
     writeReadingHeader(out, reading, context.clock);
 
     if (reading.mode == CastMode::Automatic) {

@@ -310,6 +310,7 @@ void ManualBoard::openCardTable()
     // Opening the table for a manual reading writes the header and only clears its pictures.
     m_text.clear();
     StyledTextWriter out(m_text);
+    keepReadingMoment(m_context);
     writeReadingHeader(out, m_context.reading, m_context.clock);
     m_host.setReadingText(m_text);
     m_table->clearPictures();

@@ -16,6 +16,16 @@ void rewriteTempRecord(const AppContext& context)
                               tempRecordFailureMessage(written));
 }
 
+void keepReadingMoment(AppContext& context)
+{
+    CurrentReading& reading = context.reading;
+    if (!reading.creationDate.isEmpty() && !reading.creationTime.isEmpty())
+        return;
+    const ReadingMoment moment = context.clock.moment();
+    reading.creationDate = moment.date;
+    reading.creationTime = moment.time;
+}
+
 void repaintPendingWindows()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -9,6 +9,10 @@ namespace quillmere {
 // box through the Notifier); the reading on screen goes on without it, and Save writes it again first.
 void rewriteTempRecord(const AppContext& context);
 
+// A fresh reading takes the moment its header names when the header is first written, so the pane, the handouts and
+// the exports all name that moment however long the cards take to lay. A reopened reading keeps its own.
+void keepReadingMoment(AppContext& context);
+
 // Lets pending window events run (repaints and timers, not user input) while cards are drawn.
 void repaintPendingWindows();
 

@@ -104,6 +104,7 @@ private Q_SLOTS:
     void boardShowsThePermittedCards();
     void manualReadingCompletes_data();
     void manualReadingCompletes();
+    void theReadingKeepsTheMomentItsHeaderNames();
     void noSecondCompletion();
     void keyboardAlonePicksTheCards();
     void hiddenCommandsAreReachedWithTab();
@@ -311,6 +312,39 @@ void TestManualBoard::noSecondCompletion()
     QVERIFY(t.reading.reversedCardIndices().size() <= 2);
     QCOMPARE(host.workspace()->findChildren<CardTable*>().size(), 1);
     QCOMPARE(host.paneText, composeReading(t.reading, t.clock));
+}
+
+// The cards take time to fall, and the record is written again after each; the reading keeps the moment its header
+// names, which the printed and exported readings then name too.
+void TestManualBoard::theReadingKeepsTheMomentItsHeaderNames()
+{
+    const TestFolder& folder = m_deck;
+    TestContext t(folder.folder);
+    ProbingRandomSource random(11);
+    AppContext context{t.reading, folder.folder, random,    t.clock,   t.notifier,
+                       t.pause,   t.urlOpener,   QString(), t.settings};
+    FakeReadingHost host;
+    const QDateTime start(QDate(2026, 12, 11), QTime(23, 59, 58));
+    t.clock.setMoment(start);
+    int draws = 0;
+    // Every draw takes a second, past midnight.
+    random.probe = [&] { t.clock.setMoment(start.addSecs(++draws)); };
+    prepareManual(t.reading, *SpreadCatalogue::instance().byKey(u"Three Cards"), false, false, false);
+    ManualBoard* board = openManualBoard(context, host);
+    QPointer<ManualBoard> watched(board);
+    for (int pick = 0; pick < 3; ++pick)
+        QTest::mouseClick(board->faceDownCard(pick), Qt::LeftButton);
+    QTRY_VERIFY(watched.isNull());
+
+    const QString pane = host.paneText.plainText();
+    QVERIFY(!t.reading.creationDate.isEmpty());
+    QVERIFY(!t.reading.creationTime.isEmpty());
+    QVERIFY2(pane.contains(QStringLiteral("Date of Creation: ") + t.reading.creationDate), qPrintable(pane));
+    QVERIFY2(pane.contains(QStringLiteral("Time of Creation: ") + t.reading.creationTime), qPrintable(pane));
+    // The clock has moved on since, to another day.
+    const ReadingMoment later = t.clock.moment();
+    QVERIFY(later.date != t.reading.creationDate);
+    QVERIFY(later.time != t.reading.creationTime);
 }
 
 void TestManualBoard::keyboardAlonePicksTheCards()
