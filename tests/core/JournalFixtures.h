@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChildProcess.h"
 #include "FileHelpers.h"
 #include "storage/AppFolder.h"
 #include "storage/RecordFormat.h"
@@ -63,9 +64,7 @@ inline int runWithFileSizeLimit(rlim_t limitBytes, const std::function<int()>& b
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{limitBytes, limitBytes};
-        setrlimit(RLIMIT_FSIZE, &limit);
+        quillmere::testing::limitFileSizeHere(limitBytes);
         _exit(body());
     }
     int status = 0;

@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "FileHelpers.h"
 #include "storage/FolderImport.h"
 #include "storage/ProfileStore.h"
@@ -145,9 +146,7 @@ private Q_SLOTS:
         const pid_t child = fork();
         QVERIFY(child >= 0);
         if (child == 0) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{100, 100};
-            setrlimit(RLIMIT_FSIZE, &limit);
+            quillmere::testing::limitFileSizeHere(100);
             const StorageValue<ImportSummary> summary
                 = import().run([](const QString&) { return NameClash::MergeIntoExisting; });
             const bool stopped = summary.ok() && summary->readingsCopied == 0

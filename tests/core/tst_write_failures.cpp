@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "FileHelpers.h"
 #include "storage/FileAccess.h"
 #include "storage/Leftovers.h"
@@ -32,33 +33,11 @@ struct Run
 // Runs quillmere-cli with a change made in the child before it starts (a file-size limit, another user).
 Run runCliAs(const QStringList& args, const std::function<void()>& inChild = {}, int timeoutMs = 15000)
 {
-    QProcess process;
-    if (inChild)
-        process.setChildProcessModifier(inChild);
-    process.start(QStringLiteral(QUILLMERE_CLI_PATH), args);
-    Run run;
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    if (process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    const testing::ProgramRun run = testing::runProgram(QStringLiteral(QUILLMERE_CLI_PATH), args, inChild, timeoutMs);
+    return {run.exitCode, QString::fromUtf8(run.out), run.err};
 }
 
-// Writes past `bytes` fail with EFBIG instead of killing the process.
-std::function<void()> fileSizeLimit(rlim_t bytes)
-{
-    return [bytes] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, bytes};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    };
-}
+using testing::fileSizeLimit;
 
 // The unprivileged user, for whom a folder of root's is read-only.
 std::function<void()> asNobody()

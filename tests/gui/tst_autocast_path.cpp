@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "FormLookup.h"
 #include "TestSupport.h"
 
@@ -26,6 +27,7 @@
 
 using namespace quillmere;
 using namespace quillmere::test;
+using quillmere::testing::FileSizeLimit;
 
 namespace {
 
@@ -38,30 +40,6 @@ template <typename T> T* childOf(QWidget* form, const char* name)
         qWarning("no %s", name);
     return child;
 }
-
-// While it lives, writes of this process past `bytes` fail with EFBIG, as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_before);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, m_before.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_before);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_before{};
-    void (*m_handler)(int) = nullptr;
-};
 
 } // namespace
 

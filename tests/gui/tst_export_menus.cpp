@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "TestSupport.h"
 
 #include "content/SpreadCatalogue.h"
@@ -189,17 +190,12 @@ private Q_SLOTS:
         QVERIFY(app.notifier.messages.isEmpty());
 
         // A file-size limit makes the disk full for this process, as a full disk does.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit before{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-        rlimit limit = before;
-        limit.rlim_cur = 20000;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        chooser.paths = {out + QStringLiteral("/reading.pdf"), out + QStringLiteral("/page.html")};
-        command(window, "mnuSavePdf")->trigger();
-        command(window, "mnuExportReading")->trigger();
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
-        std::signal(SIGXFSZ, SIG_DFL);
+        {
+            const testing::FileSizeLimit limit(20000);
+            chooser.paths = {out + QStringLiteral("/reading.pdf"), out + QStringLiteral("/page.html")};
+            command(window, "mnuSavePdf")->trigger();
+            command(window, "mnuExportReading")->trigger();
+        }
 
         QCOMPARE(app.notifier.messages.size(), 2);
         QVERIFY(app.notifier.messages[0].text.startsWith(QStringLiteral("The PDF was not saved.")));

@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "content/Deck.h"
 #include "content/SpreadCatalogue.h"
 #include "handout/HandoutExport.h"
@@ -27,32 +28,8 @@ using namespace quillmere;
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run runProgram(const QString& program, const QStringList& args, const std::function<void()>& inChild = {})
-{
-    QProcess process;
-    if (inChild)
-        process.setChildProcessModifier(inChild);
-    process.start(program, args);
-    Run run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    if (process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+using Run = testing::ProgramRun;
+using testing::runProgram;
 
 Run runCli(const QStringList& args, const std::function<void()>& inChild = {})
 {
@@ -387,11 +364,7 @@ private Q_SLOTS:
             if (setgid(65534) != 0 || setuid(65534) != 0)
                 _exit(99);
         })
-                                                           : std::function<void()>([] {
-                                                                 std::signal(SIGXFSZ, SIG_IGN);
-                                                                 const rlimit limit{20000, 20000};
-                                                                 setrlimit(RLIMIT_FSIZE, &limit);
-                                                             });
+                                                           : std::function<void()>(testing::fileSizeLimit(20000));
         if (readOnlyFolder && getuid() != 0)
             QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const QString pdf = target + QStringLiteral("/reading.pdf");

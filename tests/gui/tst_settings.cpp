@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "table/ProgramSettings.h"
 
 #include <QDir>
@@ -37,13 +38,7 @@ int inChild(const std::function<void()>& prepare, const std::function<bool()>& s
     return WEXITSTATUS(status);
 }
 
-// Writes past `bytes` fail with EFBIG instead of killing the process.
-void limitFileSize(rlim_t bytes)
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, bytes};
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
+using testing::limitFileSizeHere;
 
 } // namespace
 
@@ -123,7 +118,7 @@ private Q_SLOTS:
         const QByteArray good = bytesOf(file);
         QVERIFY(!good.isEmpty());
 
-        const int code = inChild([&] { limitFileSize(good.size() + 8); },
+        const int code = inChild([&] { limitFileSizeHere(good.size() + 8); },
                                  [&] {
                                      ProgramSettings settings(file);
                                      settings.setValue(QStringLiteral("window/geometry"), QByteArray(4000, 'g'));
